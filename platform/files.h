@@ -1,0 +1,67 @@
+// Files, as the launcher sees them: GBK paths with backslashes (a forward slash
+// is a separator too), relative paths resolved against the current directory.
+// Failures are results: false, 0, -1, empty.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/text.h"
+
+// The folder that holds the executable, without a trailing backslash. On
+// Windows, the 8.3 short path when the long one cannot be written in GBK.
+Text runDirectory();
+// Makes the executable's folder the current directory.
+bool enterRunDirectory();
+
+// True if anything matches; wildcards * and ? are allowed in the last part.
+bool fileExists(const Text& path);
+bool deleteFile(const Text& path);
+// Fails when the new path exists; the new path may lie in another folder.
+bool renameFile(const Text& oldPath, const Text& newPath);
+
+inline constexpr int kAttrReadOnly = 1;
+inline constexpr int kAttrHidden = 2;
+inline constexpr int kAttrSystem = 4;
+inline constexpr int kAttrArchive = 0x20;
+// Only the bits 0x27 are used.
+bool setAttributes(const Text& path, int attributes);
+// The attributes as set by setAttributes (0x27 bits), -1 when the path is missing.
+int getAttributes(const Text& path);
+
+// Empty on any failure.
+Bytes readWholeFile(const Text& path);
+// Creates or replaces the file with the buffers one after the other. The new
+// contents go to a temporary file in the same folder that then replaces the
+// target in one step: the file is fully old or fully new, never half written.
+bool writeWholeFile(const Text& path, std::initializer_list<Bytes> buffers);
+inline bool writeWholeFile(const Text& path, const Bytes& bytes) {
+    return writeWholeFile(path, {bytes});
+}
+
+// Open files, by number (0 = failure).
+inline constexpr int kOpenRead = 1;
+inline constexpr int kOpenWrite = 2;
+inline constexpr int kOpenReadWrite = 3;
+inline constexpr int kOpenCreateTruncate = 4;
+inline constexpr int kOpenWriteCreate = 5;
+inline constexpr int kOpenReadWriteCreate = 6;
+
+inline constexpr int kShareReadWrite = 1;
+inline constexpr int kShareDenyRead = 2;
+inline constexpr int kShareDenyWrite = 3;
+inline constexpr int kShareExclusive = 4;
+
+inline constexpr int kSeekStart = 1;
+inline constexpr int kSeekEnd = 2;
+inline constexpr int kSeekCurrent = 3;
+
+using FileNumber = int;
+
+FileNumber openFile(const Text& path, int mode = kOpenReadWrite, int sharing = kShareReadWrite);
+void closeFile(FileNumber file);
+bool seekFile(FileNumber file, int origin, long long offset);
+long long filePosition(FileNumber file);
+bool atEndOfFile(FileNumber file, bool textMode = false);
+Text readLine(FileNumber file);
+bool insertIntoFile(FileNumber file, const Text& text);
+bool deleteFromFile(FileNumber file, long long count);
