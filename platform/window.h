@@ -43,10 +43,15 @@ inline constexpr int kPictureButtonNormal = 15;
 // A property value: integers and booleans as int, texts and pictures as bytes.
 using PropertyValue = std::variant<int, Text>;
 
-// Loads a window from its template and, when modal, runs it until it closes.
-// The "created" handler runs before the window is shown.
+// Loads a window from its template and runs it as a modal window over the
+// window whose loop is running, returning once it has closed. The "created"
+// handler runs before the window is shown. Every window of this program is
+// modal, so `modal` false is taken as true. False when the template is
+// unknown, the window is already loaded, or it cannot be created.
 bool loadWindow(WindowId window, bool modal = true);
-// Closes the window that holds `ref` once the running handler has returned.
+// Marks the window that holds `ref` as closing: statements after the call
+// still run, and the window's loop ends once the running handler returns. Its
+// "about to be destroyed" handler runs as it goes.
 void closeWindow(ControlRef ref);
 
 PropertyValue getProperty(WindowId window, ControlId control, int index);
@@ -60,7 +65,9 @@ inline void setProperty(ControlRef ref, int index, const PropertyValue& value) {
 // Typed reads: a property of the other type reads as 0 or "".
 Text getText(ControlRef ref, int index);
 int getInt(ControlRef ref, int index);
-inline bool getBool(ControlRef ref, int index) { return getInt(ref, index) != 0; }
+inline bool getBool(ControlRef ref, int index) {
+    return getInt(ref, index) != 0;
+}
 
 // Appends an item with its item number; the new 0-based index, -1 on failure.
 int comboAddItem(ControlRef combo, const Text& text, int itemNumber = 0);
