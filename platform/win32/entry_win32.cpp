@@ -1,0 +1,38 @@
+// The process entry of the Windows program.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cwctype>
+#include <string>
+
+#include "platform/entry.h"
+#include "platform/window_template.h"
+
+namespace {
+
+// Every RCDATA resource is an asset under its lower-case name.
+BOOL CALLBACK registerResource(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR) {
+    if (IS_INTRESOURCE(name))
+        return TRUE;
+    HRSRC found = FindResourceW(module, name, type);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr)
+        return TRUE;
+    std::string key;
+    for (const wchar_t* c = name; *c != L'\0'; ++c) {
+        key.push_back(static_cast<char>(std::towlower(*c)));
+    }
+    registerAsset(key,
+                  Asset{static_cast<const unsigned char*>(data), SizeofResource(module, found)});
+    return TRUE;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    EnumResourceNamesW(instance, RT_RCDATA, registerResource, 0);
+    return launcherMain();
+}

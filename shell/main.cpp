@@ -1,0 +1,6 @@
+#include "platform/entry.h"
+#include "shell/startup.h"
+
+int launcherMain() {
+    return runLauncher();
+}

@@ -1,0 +1,60 @@
+// The handlers that only open or close windows.
+#include "platform/audio.h"
+#include "platform/dialogs.h"
+#include "platform/window.h"
+#include "shell/handlers.h"
+#include "shell/startup.h"
+#include "shell/window_catalogue.h"
+
+namespace {
+
+void closeOwnWindow() {
+    closeWindow(eventSourceControl());
+}
+
+}  // namespace
+
+void onModeButtonClicked() {
+    stopPlayback();
+    loadWindow(ModeChooser::kId, true);
+}
+
+void onModeChooserDestroyed() {
+    playMp3(-1, {"mywpnbg.mp3"});
+}
+
+void onOpenWarehouseEditor() {
+    loadWindow(WarehouseEditor::kId, true);
+}
+void onEditWeaponsClicked() {
+    loadWindow(WeaponSelection::kId, true);
+}
+
+void onOpenQuickBuyEditor() {
+    loadWindow(QuickBuyEditor::kId, true);
+}
+void onEditPackClicked() {
+    loadWindow(PackEditor::kId, true);
+}
+void onPackSlotPressed() {
+    loadWindow(QuickBuyChooser::kId, true);
+}
+void onPackCancelClicked() {
+    closeOwnWindow();
+}
+void onQuickBuyEditorReturn() {
+    closeOwnWindow();
+}
+
+void onOpenArmsManager() {
+    messageBox(displayText("由于CSO的手臂分short,long,"
+                           "org三种，目前MH只支持分析short，将在以后版本加入全部解析功能"),
+               kMbOk);
+    loadWindow(ArmsManager::kId, true);
+}
+void onOpenMaleArmChooser() {
+    loadWindow(ArmChooser::kMaleId, true);
+}
+void onOpenFemaleArmChooser() {
+    loadWindow(ArmChooser::kFemaleId, true);
+}

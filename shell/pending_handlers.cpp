@@ -1,0 +1,34 @@
+// Handlers whose behaviour is still to come. Each does nothing yet; the
+// windows they belong to open and close normally.
+#include "shell/handlers.h"
+#include "shell/startup_steps.h"
+
+void detectCurrentMode() {}
+void loadMapCatalogue() {}
+void refreshMapPreview() {}
+
+void onModeTipHovered() {}
+void onMapSelected() {}
+void onBotCountChanged() {}
+void onLaunchClicked() {}
+void onPlainLaunchClicked() {}
+void onModeChooserCreated() {}
+void onModePictureClicked() {}
+void onQuickBuyEditorCreated() {}
+void onPackEditorCreated() {}
+void onPackSaveClicked() {}
+void onQuickBuyChooserCreated() {}
+void onQuickBuyChooserCellPressed() {}
+void onWarehouseEditorCreated() {}
+void onWarehouseTimerTick() {}
+void onWarehouseSwitchClicked() {}
+void onWeaponSelectionCreated() {}
+void onWeaponSelectionExit() {}
+void onWeaponSelectionNext() {}
+void onWeaponSelectionBack() {}
+void onWeaponCellClicked() {}
+void onArmsManagerCreated() {}
+void onArmsSwitchClicked() {}
+void onMaleArmChooserCreated() {}
+void onFemaleArmChooserCreated() {}
+void onArmPicturePressed() {}

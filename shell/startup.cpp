@@ -1,0 +1,89 @@
+#include "shell/startup.h"
+
+#include <cstdlib>
+
+#include "platform/audio.h"
+#include "platform/display.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "shell/globals.h"
+#include "shell/handlers.h"
+#include "shell/settings.h"
+#include "shell/skin_setup.h"
+#include "shell/startup_steps.h"
+#include "shell/window_catalogue.h"
+
+namespace {
+
+constexpr const char* kMusicFile = "mywpnbg.mp3";
+
+ControlRef mainControl(ControlId control) {
+    return {MainWindow::kId, control};
+}
+
+}  // namespace
+
+Text displayText(const Text& text) {
+    return convertEncoding(text, g.languageSelector);
+}
+
+int runLauncher() {
+    enterRunDirectory();
+    createGlobalTables();
+    std::atexit(releaseGlobalTables);
+    registerWindowCatalogue();
+    loadWindow(MainWindow::kId, true);
+    return 0;
+}
+
+void restoreMapChoice() {
+    SavedChoices saved = readSavedChoices();
+    ControlRef maps = mainControl(MainWindow::组合框1);
+    int count = comboItemCount(maps);
+    // The list bounds the stored index: past the end means the last map, and
+    // anything below the first (a saved -1 included) means the first map, so
+    // that a list with maps always has one chosen.
+    int index = saved.lastChoice;
+    if (index >= count)
+        index = count - 1;
+    if (index < 0)
+        index = count > 0 ? 0 : -1;
+    setProperty(maps, kComboSelected, index);
+    refreshMapPreview();
+    setProperty(mainControl(MainWindow::选择框1), kCheckBoxTicked, saved.controlBot ? 1 : 0);
+}
+
+void fillDifficultyList() {
+    ControlRef list = mainControl(MainWindow::组合框2);
+    const char* levels[] = {"简单", "中等", "困难", "精英"};
+    for (int level = 1; level <= 4; ++level) {
+        comboAddItem(list, displayText(levels[level - 1]), level);
+    }
+}
+
+void restoreBotChoices() {
+    SavedChoices saved = readSavedChoices();
+    ControlRef list = mainControl(MainWindow::组合框2);
+    int count = comboItemCount(list);
+    int index = saved.botDifficulty;
+    if (index >= count)
+        index = count - 1;
+    if (index < -1)
+        index = -1;
+    setProperty(list, kComboSelected, index);
+    setProperty(mainControl(MainWindow::编辑框3), kEditContent, saved.botNum);
+}
+
+void onMainWindowCreated() {
+    g.languageSelector = readLanguageSelector();
+    setDisplayCodePage(g.languageSelector == kNoConversion ? kCodePageGbk : kCodePageBig5);
+    playMp3(-1, {kMusicFile});
+    setUpSkin();
+    detectCurrentMode();
+    loadMapCatalogue();
+    restoreMapChoice();
+    fillDifficultyList();
+    setProperty(mainControl(MainWindow::按钮1), kButtonCaption, displayText("手臂管理(NEW)"));
+    restoreBotChoices();
+}

@@ -1,0 +1,6 @@
+// Start-up steps that the match set-up provides.
+#pragma once
+
+void detectCurrentMode();
+void loadMapCatalogue();
+void refreshMapPreview();

@@ -1,0 +1,129 @@
+#include <array>
+
+#include "shell/templates/builders.h"
+#include "shell/templates/assets.h"
+#include "shell/templates/templates.h"
+#include "shell/window_catalogue.h"
+#include "shell/handlers.h"
+
+namespace {
+
+// One row of the editor: a pack's label, background box, four slot pictures
+// (upper-left, lower-left, upper-right, lower-right) and its edit button.
+struct PackRow {
+    const char* label;
+    Rect labelRect;
+    const char* caption;
+    const char* box;
+    int boxLeft, boxTop;
+    const char* slots[4];
+    const char* button;
+    int buttonLeft, buttonTop;
+};
+
+constexpr PackRow kRows[] = {
+    {"标签1",
+     {27, 45, 81, 39},
+     "快速购买S",
+     "图片框1",
+     129,
+     15,
+     {"图片框2", "图片框3", "图片框4", "图片框5"},
+     "按钮1",
+     529,
+     40},
+    {"标签2",
+     {27, 151, 81, 39},
+     "快速购买D",
+     "图片框10",
+     129,
+     121,
+     {"图片框9", "图片框8", "图片框7", "图片框6"},
+     "按钮2",
+     529,
+     146},
+    {"标签4",
+     {25, 262, 81, 39},
+     "快速购买F",
+     "图片框20",
+     127,
+     232,
+     {"图片框19", "图片框18", "图片框17", "图片框16"},
+     "按钮4",
+     527,
+     257},
+    {"标签3",
+     {25, 368, 81, 39},
+     "快速购买G",
+     "图片框15",
+     127,
+     338,
+     {"图片框14", "图片框13", "图片框12", "图片框11"},
+     "按钮3",
+     527,
+     363},
+    {"标签5",
+     {26, 478, 81, 39},
+     "快速购买H",
+     "图片框25",
+     128,
+     448,
+     {"图片框24", "图片框23", "图片框22", "图片框21"},
+     "按钮5",
+     528,
+     473},
+};
+
+constexpr AssetName kSlotPlaceholders[4] = {kAssetSlotPrimary, kAssetSlotSecondary, kAssetSlotMelee,
+                                            kAssetSlotGrenade};
+
+// Slot offsets from the background box: columns 5 and 204 pixels right of its
+// left edge, the lower picture 47 pixels below the upper one.
+Row slotPicture(const PackRow& row, int slot) {
+    int left = row.boxLeft + (slot < 2 ? 5 : 204);
+    int top = row.boxTop + (slot % 2 == 0 ? 0 : 47);
+    return pictureBox(row.slots[slot], {left, top, 184, 40}, 2)
+        .background(kWhite)
+        .image(kSlotPlaceholders[slot]);
+}
+
+constexpr int kControlCount = 1 + 5 * 7;
+
+std::array<ControlTemplate, kControlCount> makeControls() {
+    std::array<ControlTemplate, kControlCount> controls;
+    int next = 0;
+    controls[next++] =
+        button("按钮6", {296, 576, 104, 40}, "返回主界面").clicked(onQuickBuyEditorReturn);
+    // Rows from pack 5 up to pack 1: slots lower-right, upper-right, lower-left,
+    // upper-left, then the button, the background box and the label.
+    for (int pack = 5; pack >= 1; --pack) {
+        const PackRow& row = kRows[pack - 1];
+        for (int slot : {3, 2, 1, 0})
+            controls[next++] = slotPicture(row, slot);
+        controls[next++] = button(row.button, {row.buttonLeft, row.buttonTop, 88, 40}, "编辑该栏")
+                               .clicked(onEditPackClicked);
+        controls[next++] =
+            pictureBox(row.box, {row.boxLeft, row.boxTop, 520, 89}, 0).background(kWhite);
+        controls[next++] = Row(row.label, ControlKind::Label, row.labelRect)
+                               .text(row.caption)
+                               .colour(0x0060C0)
+                               .withFont(16, 700, kCharsetGb2312)
+                               .aligned(HAlign::Left, VAlign::Centre);
+    }
+    return controls;
+}
+
+const std::array<ControlTemplate, kControlCount> kControls = makeControls();
+
+}  // namespace
+
+const WindowTemplate kQuickBuyEditorTemplate = {
+    .id = QuickBuyEditor::kId,
+    .name = "quick-buy editor",
+    .title = "快速购买菜单编辑",
+    .width = 735,
+    .height = 662,
+    .controls = kControls.data(),
+    .controlCount = kControlCount,
+    .onCreated = onQuickBuyEditorCreated,
+};

@@ -1,0 +1,17 @@
+// The template of each window, defined one file per window.
+#pragma once
+
+#include <iterator>
+
+#include "platform/window_template.h"
+
+extern const WindowTemplate kMainWindowTemplate;
+extern const WindowTemplate kModeChooserTemplate;
+extern const WindowTemplate kQuickBuyEditorTemplate;
+extern const WindowTemplate kPackEditorTemplate;
+extern const WindowTemplate kQuickBuyChooserTemplate;
+extern const WindowTemplate kWarehouseEditorTemplate;
+extern const WindowTemplate kWeaponSelectionTemplate;
+extern const WindowTemplate kArmsManagerTemplate;
+extern const WindowTemplate kMaleArmChooserTemplate;
+extern const WindowTemplate kFemaleArmChooserTemplate;
