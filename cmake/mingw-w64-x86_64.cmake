@@ -8,7 +8,8 @@ set(CMAKE_CXX_COMPILER ${ZNK_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${ZNK_MINGW_TRIPLE}-windres)
 
 # libjpeg-turbo and GoogleTest are built for MinGW by scripts/setup into this prefix.
-set(ZNK_MINGW_DEPS "${CMAKE_CURRENT_LIST_DIR}/../build/deps/mingw" CACHE PATH "MinGW dependency prefix")
+get_filename_component(ZNK_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(ZNK_MINGW_DEPS "${ZNK_SOURCE_ROOT}/build/deps/mingw" CACHE PATH "MinGW dependency prefix")
 set(CMAKE_FIND_ROOT_PATH /usr/${ZNK_MINGW_TRIPLE} ${ZNK_MINGW_DEPS})
 set(CMAKE_PREFIX_PATH ${ZNK_MINGW_DEPS})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
