@@ -23,7 +23,8 @@ How a character is mapped (first candidate that the target code page holds):
 - GBK to BIG5 traditional: OpenCC's traditional forms of the character, each
   followed by its Taiwan variant; then the character itself and its Taiwan
   variant; then its compatibility form (NFKC); then a few hand-picked
-  look-alikes for punctuation that BIG5 writes differently.
+  look-alikes (punctuation that BIG5 writes with another character, and
+  four common characters whose variant BIG5 holds).
 - BIG5 to GBK: the character itself, its compatibility form, the look-alikes,
   and last its simplified form (so a traditional character that GBK lacks
   still reads right).
@@ -81,6 +82,12 @@ LOOK_ALIKES = {
     "\u00af": ["\u02c9", "\uffe3"],  # macron
     "\u02c9": ["\u00af", "\uffe3"],
     "\u02cd": ["\uff3f"],  # low macron
+    # Common simplified characters whose traditional form (as OpenCC names it)
+    # BIG5 lacks, while it holds a variant that readers take for the same.
+    "硷": ["鹼"],
+    "叁": ["參"],
+    "钎": ["釬"],
+    "锨": ["杴"],
 }
 
 
@@ -198,13 +205,6 @@ def build(report):
         to_simplified = read_opencc_table("TSCharacters", work_dir)
         taiwan = read_opencc_table("TWVariants", work_dir)
         japanese = read_opencc_table("JPVariants", work_dir)
-    # The traditional characters that simplify to a character: they catch a
-    # variant that OpenCC's first choice misses (硷 has 礆 but also 鹼, which
-    # BIG5 holds).
-    simplifies_from = {}
-    for traditional_char, forms in to_simplified.items():
-        for form in forms:
-            simplifies_from.setdefault(form, []).append(traditional_char)
 
     def tw(char):
         return taiwan.get(char, [None])[0]
@@ -226,15 +226,14 @@ def build(report):
             gbk_to_sjis.append(0)
             continue
         traditional = to_traditional.get(char, [])
-        variants = [form for form in simplifies_from.get(char, []) if form not in traditional]
         candidates = []
-        for form in traditional + [char] + variants:
+        for form in traditional + [char]:
             candidates += [form, tw(form)]
         candidates += [compatibility(char)] + LOOK_ALIKES.get(char, [])
         gbk_to_big5.append(first_encodable(big5, candidates))
 
         candidates = [char]
-        for form in traditional + variants:
+        for form in traditional:
             candidates += [jp(form), form]
         candidates += [jp(char), compatibility(char)] + LOOK_ALIKES.get(char, [])
         gbk_to_sjis.append(first_encodable(sjis, candidates))
@@ -328,10 +327,10 @@ def render(tables):
         "// Shift-JIS index: lead 0x81..0x9F, 0xE0..0xFC as 0..59, times 188, plus",
         "// the trail index as for GBK.",
         "",
-        format_array("kGbkToBig5Traditional", tables["gbk_to_big5"],
+        format_array("kGbkToBig5Table", tables["gbk_to_big5"],
                      "GBK simplified (or any GBK) character -> BIG5 of its traditional form."),
         "",
-        format_array("kBig5ToGbk", tables["big5_to_gbk"], "BIG5 character -> the same in GBK."),
+        format_array("kBig5ToGbkTable", tables["big5_to_gbk"], "BIG5 character -> the same in GBK."),
         "",
         format_array("kGbkToTraditionalPairs", pairs(tables["gbk_to_traditional"]),
                      "Sorted (GBK simplified, GBK traditional) pairs; characters not listed stay."),
@@ -339,13 +338,13 @@ def render(tables):
         format_array("kGbkToSimplifiedPairs", pairs(tables["gbk_to_simplified"]),
                      "Sorted (GBK traditional, GBK simplified) pairs; characters not listed stay."),
         "",
-        format_array("kGbkToShiftJis", tables["gbk_to_sjis"],
+        format_array("kGbkToShiftJisTable", tables["gbk_to_sjis"],
                      "GBK character -> Shift-JIS (code page 932)."),
         "",
-        format_array("kShiftJisToGbk", tables["sjis_to_gbk"],
+        format_array("kShiftJisToGbkTable", tables["sjis_to_gbk"],
                      "Shift-JIS double-byte character -> GBK."),
         "",
-        format_array("kShiftJisKatakanaToGbk", tables["katakana_to_gbk"],
+        format_array("kKatakanaToGbkTable", tables["katakana_to_gbk"],
                      "Shift-JIS half-width katakana 0xA1..0xDF -> GBK full-width katakana."),
         "",
     ]
