@@ -1,0 +1,142 @@
+// Expected BIG5 and Shift-JIS bytes were worked out by hand with the iconv and
+// opencc commands, not with the generator, so a wrong table index or a wrong
+// table shows here.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/encoding.h"
+
+namespace {
+
+TEST(ConvertEncoding, LauncherCaptionsBecomeBig5Traditional) {
+    EXPECT_EQ(convertEncoding("简单", kGbkToBig5), "\xC2\xB2\xB3\xE6");
+    EXPECT_EQ(convertEncoding("中等", kGbkToBig5), "\xA4\xA4\xB5\xA5");
+    EXPECT_EQ(convertEncoding("困难", kGbkToBig5), "\xA7\x78\xC3\xF8");
+    EXPECT_EQ(convertEncoding("精英", kGbkToBig5), "\xBA\xEB\xAD\x5E");
+    EXPECT_EQ(convertEncoding("手臂管理(NEW)", kGbkToBig5),
+              "\xA4\xE2\xC1\x75\xBA\xDE\xB2\x7A"
+              "(NEW)");
+    EXPECT_EQ(convertEncoding("选择模式", kGbkToBig5), "\xBF\xEF\xBE\xDC\xBC\xD2\xA6\xA1");
+    EXPECT_EQ(convertEncoding("仓库中没有此类武器！", kGbkToBig5),
+              "\xAD\xDC\xAE\x77\xA4\xA4\xA8\x53\xA6\xB3\xA6\xB9\xC3\xFE\xAA\x5A\xBE\xB9\xA1\x49");
+    EXPECT_EQ(convertEncoding("警告", kGbkToBig5), "\xC4\xB5\xA7\x69");
+}
+
+TEST(ConvertEncoding, GbkExtensionCharactersUseBothTrailRanges) {
+    // GBK trail bytes below 0x80 (0x40, 0x66, 0x72, 0x63) and at 0x80 itself.
+    const Text traditional = "這說時與點還們";
+    EXPECT_EQ(convertEncoding(traditional, kGbkToBig5),
+              "\xB3\x6F\xBB\xA1\xAE\xC9\xBB\x50\xC2\x49\xC1\xD9\xAD\xCC");
+    EXPECT_EQ(convertEncoding(traditional, kGbkTraditionalToSimplified), "这说时与点还们");
+    // BIG5 trail bytes below 0x80 and at 0xA1.
+    EXPECT_EQ(convertEncoding("\xB3\x6F\xBB\xA1", kBig5ToGbk), "這說");
+    EXPECT_EQ(convertEncoding("\xB3\x6F\xBB\xA1", kBig5ToGbkSimplified), "这说");
+}
+
+TEST(ConvertEncoding, AsciiAndOtherConversionNumbersLeaveTextAlone) {
+    const Text ascii = "AK47 [name]\t~\\ 0x7F:\x7F";
+    for (int conversion = 1; conversion <= 7; ++conversion) {
+        EXPECT_EQ(convertEncoding(ascii, conversion), ascii) << conversion;
+        EXPECT_EQ(convertEncoding("", conversion), "") << conversion;
+    }
+    const Text mixed = std::string("简单\x80\xFF\0x", 8) + "\xB8";
+    for (int conversion : {kNoConversion, 0, -1, 8, 999}) {
+        EXPECT_EQ(convertEncoding(mixed, conversion), mixed) << conversion;
+    }
+}
+
+TEST(ConvertEncoding, BrokenGbkBytesPassUnchanged) {
+    // A lone lead byte at the end must not be read past.
+    EXPECT_EQ(convertEncoding("警\xB8", kGbkToBig5), "\xC4\xB5\xB8");
+    EXPECT_EQ(convertEncoding("\xB8", kGbkSimplifiedToTraditional), "\xB8");
+    // A lead byte before a byte that cannot be a trail byte is a byte of its
+    // own, and the next byte is read afresh.
+    EXPECT_EQ(convertEncoding("\x81"
+                              "0警",
+                              kGbkToBig5),
+              "\x81"
+              "0\xC4\xB5");
+    EXPECT_EQ(convertEncoding("\x80警\xFF", kGbkToBig5), "\x80\xC4\xB5\xFF");
+}
+
+TEST(ConvertEncoding, BrokenBig5AndShiftJisBytesBecomeOneQuestionMarkEach) {
+    // (ASCII letters are BIG5 trail bytes; digits are not.)
+    EXPECT_EQ(convertEncoding("\xA4"
+                              "0\xC4\xB5",
+                              kBig5ToGbk),
+              "?0警");
+    EXPECT_EQ(convertEncoding("\xC4\xB5\xA4", kBig5ToGbk), "警?");
+    EXPECT_EQ(convertEncoding("\x80\xFF", kBig5ToGbkSimplified), "??");
+    EXPECT_EQ(convertEncoding("\x93\xFA\x81", kShiftJisToGbk), "日?");
+    EXPECT_EQ(convertEncoding("\x81"
+                              "1\xA0\xFD",
+                              kShiftJisToGbk),
+              "?1??");
+}
+
+TEST(ConvertEncoding, CharactersWithoutCounterpart) {
+    // Neither kana nor 酶 exist in BIG5: "?" rather than unrelated bytes.
+    EXPECT_EQ(convertEncoding("あ酶A", kGbkToBig5), "??A");
+    // Inside GBK they simply stay.
+    EXPECT_EQ(convertEncoding("あ酶A", kGbkSimplifiedToTraditional), "あ酶A");
+    EXPECT_EQ(convertEncoding("あ酶A", kGbkTraditionalToSimplified), "あ酶A");
+    // Chinese that Japanese code pages lack.
+    EXPECT_EQ(convertEncoding("你", kGbkToShiftJis), "?");
+}
+
+TEST(ConvertEncoding, SimplifiedToTraditionalAndBackWithinGbk) {
+    const Text simplified = "简单 中等 困难 选择模式 仓库中没有此类武器！警告 手臂管理(NEW)";
+    const Text traditional = convertEncoding(simplified, kGbkSimplifiedToTraditional);
+    EXPECT_EQ(traditional, "簡單 中等 困難 選擇模式 倉庫中沒有此類武器！警告 手臂管理(NEW)");
+    EXPECT_EQ(convertEncoding(traditional, kGbkTraditionalToSimplified), simplified);
+    // BIG5 to GBK keeps the traditional forms; the simplifying variant does not.
+    const Text big5 = convertEncoding(simplified, kGbkToBig5);
+    EXPECT_EQ(convertEncoding(big5, kBig5ToGbk), traditional);
+    EXPECT_EQ(convertEncoding(big5, kBig5ToGbkSimplified), simplified);
+}
+
+TEST(ConvertEncoding, ShiftJisKana) {
+    EXPECT_EQ(convertEncoding("カタカナ", kGbkToShiftJis), "\x83\x4A\x83\x5E\x83\x4A\x83\x69");
+    EXPECT_EQ(convertEncoding("\x83\x4A\x83\x5E\x83\x4A\x83\x69", kShiftJisToGbk), "カタカナ");
+    // Half-width katakana are single bytes in Shift-JIS; GBK has only the
+    // full-width ones. A single byte must not swallow the character after it.
+    EXPECT_EQ(convertEncoding("\xB6\xC0\x93\xFA", kShiftJisToGbk), "カタ日");
+    // A simplified character goes to its Japanese form.
+    EXPECT_EQ(convertEncoding("日本语", kGbkToShiftJis), "\x93\xFA\x96\x7B\x8C\xEA");
+}
+
+TEST(Utf8ToGbk, ConvertsChineseAndKeepsAscii) {
+    EXPECT_EQ(utf8ToGbk("[name]AK47 \xE4\xB8\xAD\xE6\x96\x87[model]"), "[name]AK47 中文[model]");
+    EXPECT_EQ(utf8ToGbk("\xE6\xAD\xA6\xE5\x99\xA8\xEF\xBC\x81"), "武器！");
+    EXPECT_EQ(utf8ToGbk(""), "");
+}
+
+TEST(Utf8ToGbk, CharactersGbkCannotHoldBecomeOneQuestionMark) {
+    EXPECT_EQ(utf8ToGbk("a\xF0\x9F\x98\x80"
+                        "b"),
+              "a?b");                                         // an emoji, two UTF-16 units
+    EXPECT_EQ(utf8ToGbk("\xED\x95\x9C\xE4\xB8\xAD"), "?中");  // Hangul
+}
+
+TEST(Utf8ToGbk, InvalidUtf8GivesOneQuestionMarkPerBrokenSequence) {
+    // Cut short by ASCII, by Chinese, by the end of the line.
+    EXPECT_EQ(utf8ToGbk("\xE4\xB8"
+                        "A"),
+              "?A");
+    EXPECT_EQ(utf8ToGbk("\xE4\xB8\xE4\xB8\xAD"), "?中");
+    EXPECT_EQ(utf8ToGbk("A\xF0\x9F\x98"), "A?");
+    // Bytes that never start a character, each on its own.
+    EXPECT_EQ(utf8ToGbk("\x80"
+                        "A\xFF\xFE"),
+              "?A??");
+    // Overlong forms, UTF-16 surrogates and values above U+10FFFF.
+    EXPECT_EQ(utf8ToGbk("\xC0\xAF"), "??");
+    EXPECT_EQ(utf8ToGbk("\xED\xA0\x80"
+                        "A"),
+              "???A");
+    EXPECT_EQ(utf8ToGbk("\xF4\x90\x80\x80"), "????");
+    EXPECT_EQ(utf8ToGbk("\xE4\xB8\xAD\xFF\xE6\x96\x87"), "中?文");
+}
+
+}  // namespace
