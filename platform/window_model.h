@@ -70,3 +70,7 @@ LoadedWindow* findLoadedWindow(WindowId window);
 // The id of the control called `name` in the template (names are unique
 // within a window), or -1.
 ControlId controlIdByName(const WindowTemplate& window, std::string_view name);
+
+// Runs `handler` (if any) with `source` as the event source and restores the
+// previous source afterwards, so that handlers nest. Used inside the model.
+void runEventHandler(Handler handler, ControlRef source);

@@ -49,7 +49,7 @@ using AssetName = const char*;
 struct ControlTemplate {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
-    Rect rect;
+    Rect rect{};
     const char* caption = "";  // also the edit box's content
     const char* tag = "";
     bool visible = true;
@@ -57,12 +57,12 @@ struct ControlTemplate {
     bool tabStop = false;
     int textColour = kDefaultColour;  // 0xRRGGBB
     int backColour = kDefaultColour;
-    FontSpec font;
+    FontSpec font{};
     HAlign align = HAlign::Left;
     VAlign valign = VAlign::Top;
-    int displayMode = 0;  // picture box: 0 natural, 1 stretched, 2 centred and scaled down
-    AssetName picture = "";  // picture box, or a picture button's normal picture
-    AssetName hotPicture = "";       // picture button
+    int displayMode = 0;        // picture box: 0 natural, 1 stretched, 2 centred and scaled down
+    AssetName picture = "";     // picture box, or a picture button's normal picture
+    AssetName hotPicture = "";  // picture button
     AssetName disabledPicture = "";  // picture button; derived from the normal one when ""
     AssetName hoverSound = "";       // picture button
     AssetName clickSound = "";       // picture button

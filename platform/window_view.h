@@ -65,6 +65,9 @@ void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool c
 // control id or item index is out of range. Timers are exempt from the
 // modality rule: every loaded window's timers tick.
 //
+// Whether the model would take user input for this control now (the checks
+// above), for a view that acts before it reports, such as playing a sound.
+bool controlTakesInput(const LoadedWindow& window, ControlId control);
 // Button or picture button clicked (the view plays a picture button's click
 // sound itself).
 bool userClicked(LoadedWindow& window, ControlId control);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/offscreen/records.h"
+
 struct RecordedMessageBox {
     std::string message;  // GBK, as passed
     int flags = 0;
@@ -27,6 +29,37 @@ public:
     // kIdOk by default) and is recorded.
     std::deque<int> messageBoxAnswers;
     std::vector<RecordedMessageBox> messageBoxes;
+
+    // Windows. Each modal load of window `id` takes the next script queued for
+    // it and runs it as the user; without one the user closes the window at
+    // once with its close box, as he does when a script ends with the window
+    // still open (those windows are listed in leftOpenByScripts).
+    void onWindow(int id, OffscreenScript script) {
+        windowScripts[id].push_back(std::move(script));
+    }
+    std::map<int, std::deque<OffscreenScript>> windowScripts;
+    std::vector<int> openedWindows;  // every modal load, in order
+    std::vector<int> leftOpenByScripts;
+    std::map<std::intptr_t, RecordedBalloonTip> balloonTips;
+    // The virtual clock (milliseconds) that drives the timers; it moves only
+    // when a script lets time pass.
+    long long clockMs = 0;
+    std::map<TimerKey, long long> timersDue;
+    std::intptr_t lastHandle = 0x1000;
+
+    // Processes: every runCommandLine call; with failCommands set none starts.
+    std::vector<RecordedCommand> commands;
+    bool failCommands = false;
+
+    // The registry. Roots and paths as readRegistryNumber takes them; key and
+    // value names compare without regard to ASCII case, as Windows does.
+    void setRegistryNumber(int root, const std::string& path, int value);
+    void setRegistryText(int root, const std::string& path, const std::string& value);
+    std::map<std::string, RegistryValue> registry;
+
+    // Sounds: the music now, and every call in order.
+    MusicState music;
+    std::vector<PlaybackCall> playback;
 
 private:
     OffscreenSystem* previous_ = nullptr;

@@ -1,0 +1,15 @@
+// Processes are only recorded: the tests look at what would have started.
+#include "platform/process.h"
+
+#include "platform/offscreen/system.h"
+
+bool runCommandLine(const Text& commandLine, bool waitForEnd, int showMode) {
+    OffscreenSystem& system = OffscreenSystem::current();
+    // The show modes run from 1 (hidden) to 6; the native side clamps the same.
+    int clamped = showMode > kShowMinNoActivate ? kShowMinNoActivate
+                  : showMode < kShowHidden      ? kShowHidden
+                                                : showMode;
+    bool started = !system.failCommands;
+    system.commands.push_back(RecordedCommand{commandLine, waitForEnd, clamped, started});
+    return started;
+}

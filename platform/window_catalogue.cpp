@@ -1,0 +1,42 @@
+// The catalogue of window templates and built-in assets. Both are program
+// data that the shell registers once at start; tests register their own.
+#include <map>
+#include <string>
+
+#include "platform/window_template.h"
+
+namespace {
+
+std::map<WindowId, const WindowTemplate*>& templates() {
+    static std::map<WindowId, const WindowTemplate*> map;
+    return map;
+}
+
+std::map<std::string, Asset, std::less<>>& assets() {
+    static std::map<std::string, Asset, std::less<>> map;
+    return map;
+}
+
+}  // namespace
+
+void registerWindowTemplate(const WindowTemplate* window) {
+    if (window == nullptr)
+        return;
+    templates()[window->id] = window;
+}
+
+const WindowTemplate* findWindowTemplate(WindowId window) {
+    auto found = templates().find(window);
+    return found == templates().end() ? nullptr : found->second;
+}
+
+void registerAsset(std::string_view name, Asset asset) {
+    if (name.empty())
+        return;
+    assets()[std::string(name)] = asset;
+}
+
+Asset findAsset(std::string_view name) {
+    auto found = assets().find(name);
+    return found == assets().end() ? Asset{} : found->second;
+}
