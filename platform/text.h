@@ -2,6 +2,7 @@
 // Lengths and positions count bytes; positions are 1-based.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/table.h"
@@ -13,7 +14,9 @@ using Bytes = std::string;
 using TextList = Table<Text>;
 
 // The double-byte rule: any byte of 0x80 or more starts a two-byte character.
-inline bool isLeadByte(unsigned char byte) { return byte >= 0x80; }
+inline bool isLeadByte(unsigned char byte) {
+    return byte >= 0x80;
+}
 
 int textLength(const Text& text);
 Text leftText(const Text& text, int count);
@@ -22,10 +25,14 @@ Text rightText(const Text& text, int count);
 int findText(const Text& text, const Text& sub, int start = 1, bool ignoreCase = false);
 Text replaceText(const Text& text, const Text& sub, const Text& replacement = Text(), int start = 1,
                  int count = -1, bool caseSensitive = true);
-// maxCount < 0 means "no limit" here (the omitted count); callers that pass a
-// count pass 0 or more.
-TextList splitText(const Text& text, const Text& delimiter = ",", int maxCount = -1);
+// An omitted maxCount means no limit; a given count below 0 counts as 0.
+TextList splitText(const Text& text, const Text& delimiter = ",",
+                   std::optional<int> maxCount = std::nullopt);
+// Drops the ASCII space and the full-width space; tabs stay.
 Text removeAllSpaces(const Text& text);
+// Full-width digits, signs and letters count as their ASCII forms; then the
+// text is read like atoi. Values beyond the int range saturate at
+// INT_MIN / INT_MAX, as the Windows C library's atoi does.
 int toInteger(const Text& text);
 Text toText(int value);
 Text toText(double value);
@@ -40,4 +47,5 @@ int bytesLength(const Bytes& bytes);
 
 // Integer helpers.
 int bitAnd(int a, int b);
+// The shift count is taken modulo 32, as the x86 shift instruction does.
 int shiftLeft(int value, int bits);
