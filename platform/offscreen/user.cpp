@@ -107,7 +107,20 @@ bool OffscreenUser::type(OffscreenControl control, const Text& keys) {
 
 bool OffscreenUser::paste(OffscreenControl control, const Text& text) {
     Target at = target(window_, control);
-    return at.is(ControlKind::EditBox) && userChangedText(*at.window, at.control, text);
+    if (!at.is(ControlKind::EditBox))
+        return false;
+    if (!at.window->state(at.control).source->integerOnly) {
+        return userChangedText(*at.window, at.control, text);
+    }
+    Text kept;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (isLeadByte(static_cast<unsigned char>(text[i]))) {
+            ++i;  // both bytes of a double-byte character go
+        } else if (integerEditTakes(text[i])) {
+            kept += text[i];
+        }
+    }
+    return userChangedText(*at.window, at.control, kept);
 }
 
 bool OffscreenUser::chooseItem(OffscreenControl combo, int index) {
@@ -194,7 +207,11 @@ PropertyValue OffscreenUser::property(WindowId window, OffscreenControl control,
 }
 
 std::vector<Text> OffscreenUser::items(OffscreenControl combo) const {
-    Target at = target(window_, combo);
+    return items(window_, combo);
+}
+
+std::vector<Text> OffscreenUser::items(WindowId window, OffscreenControl combo) const {
+    Target at = target(window, combo);
     std::vector<Text> texts;
     if (!at.is(ControlKind::ComboBox))
         return texts;

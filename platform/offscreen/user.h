@@ -43,7 +43,8 @@ class OffscreenUser {
     // character but the digits and '-', as the native box does. '\b' erases
     // the last character.
     bool type(OffscreenControl control, const Text& keys);
-    // Replaces the whole content at once (select all, paste), unfiltered.
+    // Replaces the whole content at once (select all, paste); an integer box
+    // keeps only the characters its filter takes, as the native one does.
     bool paste(OffscreenControl control, const Text& text);
     bool chooseItem(OffscreenControl combo, int index);
     // Toggles a check box, then raises clicked.
@@ -66,6 +67,7 @@ class OffscreenUser {
     PropertyValue property(OffscreenControl control, int index) const;
     PropertyValue property(WindowId window, OffscreenControl control, int index) const;
     std::vector<Text> items(OffscreenControl combo) const;
+    std::vector<Text> items(WindowId window, OffscreenControl combo) const;
     // Whether a picture button shows its hot look.
     bool isHot(OffscreenControl control) const;
 
