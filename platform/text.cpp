@@ -3,7 +3,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -225,8 +224,10 @@ Text toText(const Bytes& bytes) {
     return bytesToText(bytes);
 }
 
+// The text operations never put a zero byte into a text, so its bytes are
+// the whole string; cutting here would only lose data that a caller put there.
 Bytes textToBytes(const Text& text) {
-    return text.substr(0, std::strlen(text.c_str()));
+    return text;
 }
 
 Text bytesToText(const Bytes& bytes) {
