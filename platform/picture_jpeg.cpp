@@ -124,19 +124,24 @@ bool decodeJpeg(const uint8_t* data, size_t size, Image& out) {
                          : info.out_color_space == JCS_CMYK    ? 4
                                                                : 3;
     if (info.output_components != expected ||
-        !allocateImage(out, info.output_width, info.output_height, 0)) {
+        !pictureSizeAllowed(info.output_width, info.output_height)) {
         jpeg_destroy_decompress(&info);
-        out = Image();
         return false;
     }
+    // Rows are added as they are decoded: a few bytes that claim a huge
+    // picture fail at their end before much memory is touched.
+    out.width = static_cast<int>(info.output_width);
+    out.height = static_cast<int>(info.output_height);
+    out.pixels.reserve(static_cast<size_t>(out.width) * out.height);
     // The row buffer lives in libjpeg's pool, which jpeg_destroy_decompress frees.
     JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                                info.output_width * info.output_components, 1);
     while (info.output_scanline < info.output_height) {
-        const JDIMENSION y = info.output_scanline;
-        if (jpeg_read_scanlines(&info, row, 1) != 1)
+        if (jpeg_read_scanlines(&info, row, 1) != 1) {
             break;
-        storeRow(row[0], info, &out.pixels[static_cast<size_t>(y) * out.width]);
+        }
+        out.pixels.resize(out.pixels.size() + out.width);
+        storeRow(row[0], info, &out.pixels[out.pixels.size() - out.width]);
     }
     // Reads on to the end-of-image marker, so a file cut anywhere is caught.
     jpeg_finish_decompress(&info);
