@@ -26,27 +26,31 @@ Bytes withItem(const Bytes& file, const Text& section, const std::optional<Text>
     return edited.value_or(file);
 }
 
+// Awkward but legal: blanks, quotes, a key without "=", duplicate keys and
+// sections, lines before the first section.
+const Bytes kProfile =
+    "; comment\r\n"
+    "top=before any section\r\n"
+    "[Map]\r\n"
+    "  LastChoice  =  7  \r\n"
+    "quoted=\"a b\"\r\n"
+    "single='x'\r\n"
+    "half=\"open\r\n"
+    "lonely=\"\r\n"
+    "empty=\r\n"
+    "novalue\r\n"
+    "dup=first\r\n"
+    "dup=second\r\n"
+    "eq=a=b\r\n"
+    "[ other ]\r\n"
+    "k=v\r\n"
+    "[map]\r\n"
+    "late=hidden\r\n";
+
 }  // namespace
 
 TEST(IniFormatTest, LookupFollowsProfileRules) {
-    const Bytes file =
-        "; comment\r\n"
-        "top=before any section\r\n"
-        "[Map]\r\n"
-        "  LastChoice  =  7  \r\n"
-        "quoted=\"a b\"\r\n"
-        "single='x'\r\n"
-        "half=\"open\r\n"
-        "lonely=\"\r\n"
-        "empty=\r\n"
-        "novalue\r\n"
-        "dup=first\r\n"
-        "dup=second\r\n"
-        "eq=a=b\r\n"
-        "[ other ]\r\n"
-        "k=v\r\n"
-        "[map]\r\n"
-        "late=hidden\r\n";
+    const Bytes& file = kProfile;
     EXPECT_EQ(lookup(file, "Map", "lastchoice"), "7");
     EXPECT_EQ(lookup(file, "MAP", "LASTCHOICE"), "7");
     EXPECT_EQ(lookup(file, " Map\t", " lastchoice "), "7");
@@ -242,9 +246,7 @@ TEST(IniFileTest, FileThatCannotBeReadIsNotOverwritten) {
 TEST(IniSystemTest, LookupsAgreeWithTheSystem) {
     TempFolder folder;
     const std::vector<Bytes> files = {
-        "[Map]\r\n  LastChoice  =  7  \r\nquoted=\"a b\"\r\nsingle='x'\r\nhalf=\"open\r\n"
-        "empty=\r\nnovalue\r\ndup=first\r\ndup=second\r\neq=a=b\r\n[ other ]\r\nk=v\r\n"
-        "[map]\r\nlate=hidden\r\n",
+        kProfile,
         "[Map]\rlastchoice=1\rquoted=\"q\"\r[other]\rk=2\r",
         "[Map]\nlastchoice=1\n\n[other]\nk=2",
         "top=1\r\n[Map]\r\n\r\n  \r\nlastchoice = 9\r\n",
@@ -254,8 +256,8 @@ TEST(IniSystemTest, LookupsAgreeWithTheSystem) {
         {"Map", "lastchoice"}, {"MAP", "LASTCHOICE"}, {" Map ", " lastchoice "},
         {"Map", "quoted"},     {"Map", "single"},     {"Map", "half"},
         {"Map", "empty"},      {"Map", "novalue"},    {"Map", "dup"},
-        {"Map", "eq"},         {"other", "k"},        {"map", "late"},
-        {"Map", "top"},        {"Nope", "k"},
+        {"Map", "lonely"},     {"Map", "eq"},         {"other", "k"},
+        {"map", "late"},       {"Map", "top"},        {"Nope", "k"},
     };
     for (size_t i = 0; i < files.size(); ++i) {
         Text name = "lookup" + std::to_string(i) + ".ini";
