@@ -1,0 +1,78 @@
+// The program's one tooltip window
+// https://learn.microsoft.com/windows/win32/controls/tooltip-controls
+#include "platform/win32/window_win32.h"
+
+#include <commctrl.h>
+
+#include "platform/display.h"
+#include "platform/win32/wide.h"
+
+namespace {
+
+// Wide enough for a mode's tip of a few lines; longer lines wrap, and the
+// tips' own line breaks are kept.
+constexpr int kMaxTipWidth = 480;
+
+HWND gTooltip = nullptr;
+
+HWND tooltipWindow(bool balloon) {
+    if (gTooltip != nullptr && !IsWindow(gTooltip))
+        gTooltip = nullptr;
+    if (gTooltip == nullptr) {
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+        // No owner: the window outlives whichever launcher window asked first.
+        gTooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        if (gTooltip == nullptr)
+            return nullptr;
+        SendMessageW(gTooltip, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    }
+    LONG_PTR style = GetWindowLongPtrW(gTooltip, GWL_STYLE);
+    LONG_PTR wanted = balloon ? (style | TTS_BALLOON) : (style & ~LONG_PTR{TTS_BALLOON});
+    if (wanted != style)
+        SetWindowLongPtrW(gTooltip, GWL_STYLE, wanted);
+    return gTooltip;
+}
+
+TTTOOLINFOW toolFor(HWND control) {
+    TTTOOLINFOW tool{};
+    // The version 5 size: the program runs without a manifest.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    return tool;
+}
+
+}  // namespace
+
+void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool centred) {
+    HWND control = reinterpret_cast<HWND>(handle);
+    if (!IsWindow(control))
+        return;
+    HWND tooltip = tooltipWindow(balloon);
+    if (tooltip == nullptr)
+        return;
+    std::wstring tip = toWide(text, static_cast<unsigned>(displayCodePage()));
+    // The probe carries no text buffer: TTM_GETTOOLINFOW would copy the old
+    // text into it.
+    TTTOOLINFOW tool = toolFor(control);
+    if (SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        tool.lpszText = tip.data();
+        SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    tool = toolFor(control);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | (centred ? TTF_CENTERTIP : 0);
+    tool.lpszText = tip.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void forgetBalloonTip(HWND control) {
+    if (gTooltip == nullptr || !IsWindow(gTooltip))
+        return;
+    TTTOOLINFOW tool = toolFor(control);
+    SendMessageW(gTooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
