@@ -61,7 +61,12 @@ FileNumber openFile(const Text& path, int mode = kOpenReadWrite, int sharing = k
 void closeFile(FileNumber file);
 bool seekFile(FileNumber file, int origin, long long offset);
 long long filePosition(FileNumber file);
+// Text mode also stops at a 0x00 or 0x1A byte.
 bool atEndOfFile(FileNumber file, bool textMode = false);
+// Up to a line feed (consumed) or a 0x00 / 0x1A byte (left unread), without
+// a trailing carriage return; empty at the end.
 Text readLine(FileNumber file);
+// Both leave the file as it was, and the position where it was, when a write
+// fails part way (unless the disk refuses the repair as well).
 bool insertIntoFile(FileNumber file, const Text& text);
 bool deleteFromFile(FileNumber file, long long count);
