@@ -30,6 +30,12 @@ public:
     std::deque<int> messageBoxAnswers;
     std::vector<RecordedMessageBox> messageBoxes;
 
+    // File faults, each happening once: the write that would pass this many
+    // more written bytes writes only up to there and fails (-1: none); the
+    // next cut of a file's length fails.
+    long long failWriteAfterBytes = -1;
+    bool failNextTruncate = false;
+
     // Windows. Each modal load of window `id` takes the next script queued for
     // it and runs it as the user; without one the user closes the window at
     // once with its close box, as he does when a script ends with the window
@@ -60,6 +66,16 @@ public:
     // Sounds: the music now, and every call in order.
     MusicState music;
     std::vector<PlaybackCall> playback;
+
+    // The folder the program runs from (a launcher path); empty: the folder of
+    // the test binary. Journeys point it at their game folder.
+    std::string runDirectory;
+
+    // The skin library: every call of its two exports, in order. With
+    // skinLibraryBroken set the library has no exports, so the first call is
+    // the fatal error, as with a library that cannot be found.
+    std::vector<SkinCall> skinCalls;
+    bool skinLibraryBroken = false;
 
 private:
     OffscreenSystem* previous_ = nullptr;
