@@ -1,0 +1,117 @@
+// Writes that fail part way, as a full or failing disk makes them: the
+// offscreen files can be told to fail, so every point of an insert or delete
+// can be hit, and the file must come out as it went in.
+#ifndef _WIN32
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "platform/offscreen/system.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+Bytes noise(size_t count, unsigned seed) {
+    Bytes bytes(count, '\0');
+    unsigned state = seed;
+    for (char& byte : bytes) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+constexpr long long kPlenty = 1LL << 40;
+
+// The bytes an operation writes when nothing fails.
+template <typename Operation>
+long long bytesWrittenBy(Operation operation) {
+    OffscreenSystem system;
+    system.failWriteAfterBytes = kPlenty;
+    EXPECT_TRUE(operation());
+    return kPlenty - system.failWriteAfterBytes;
+}
+
+}  // namespace
+
+TEST(FilesFaultTest, FailedInsertAndDeleteLeaveTheFileAsItWas) {
+    TempFolder folder;
+    const Bytes original = noise(3 * 4096 + 777, 11);
+    const long long size = static_cast<long long>(original.size());
+    folder.write("f.bin", original);
+    FileNumber file = openFile("f.bin");
+    ASSERT_NE(file, 0);
+
+    for (long long position : {0LL, 3000LL, size - 10, size}) {
+        for (size_t length : {7u, 6000u}) {
+            const Text text = noise(length, 5);
+            const long long count = static_cast<long long>(length);
+            auto insert = [&] {
+                seekFile(file, kSeekStart, position);
+                return insertIntoFile(file, text);
+            };
+            long long needed = bytesWrittenBy(insert);
+            ASSERT_TRUE(seekFile(file, kSeekStart, position));
+            ASSERT_TRUE(deleteFromFile(file, count));
+            ASSERT_EQ(folder.read("f.bin"), original);
+
+            for (long long budget = 0; budget < needed; budget += 997) {
+                SCOPED_TRACE("insert at " + std::to_string(position) + " of " +
+                             std::to_string(length) + ", failing after " + std::to_string(budget));
+                OffscreenSystem system;
+                system.failWriteAfterBytes = budget;
+                ASSERT_TRUE(seekFile(file, kSeekStart, position));
+                EXPECT_FALSE(insertIntoFile(file, text));
+                EXPECT_EQ(filePosition(file), position);
+                ASSERT_EQ(folder.read("f.bin"), original);
+            }
+
+            // Deleting what an insert put there, failing at every stage.
+            ASSERT_TRUE(insert());
+            const Bytes inserted = folder.read("f.bin");
+            auto remove = [&] {
+                seekFile(file, kSeekStart, position);
+                return deleteFromFile(file, count);
+            };
+            needed = bytesWrittenBy(remove);
+            ASSERT_TRUE(insert());
+            for (long long budget = 0; budget <= needed; budget += 997) {
+                SCOPED_TRACE("delete at " + std::to_string(position) + " of " +
+                             std::to_string(length) + ", failing after " + std::to_string(budget));
+                OffscreenSystem system;
+                if (budget < needed) {
+                    system.failWriteAfterBytes = budget;
+                } else {
+                    system.failNextTruncate = true;
+                }
+                ASSERT_TRUE(seekFile(file, kSeekStart, position));
+                EXPECT_FALSE(deleteFromFile(file, count));
+                EXPECT_EQ(filePosition(file), position);
+                ASSERT_EQ(folder.read("f.bin"), inserted);
+            }
+            ASSERT_TRUE(remove());
+            ASSERT_EQ(folder.read("f.bin"), original);
+        }
+    }
+    closeFile(file);
+}
+
+TEST(FilesFaultTest, FailedWholeFileWriteKeepsTheOldFile) {
+    TempFolder folder;
+    folder.write("Save.ini", "[old]\r\n");
+    OffscreenSystem system;
+    system.failWriteAfterBytes = 5000;
+    EXPECT_FALSE(writeWholeFile("Save.ini", {noise(4000, 1), noise(4000, 2)}));
+    EXPECT_EQ(folder.read("Save.ini"), "[old]\r\n");
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+#endif  // _WIN32
