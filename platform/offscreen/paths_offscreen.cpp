@@ -124,6 +124,8 @@ bool copyAcross(const std::string& from, const std::string& to, mode_t mode) {
 
 }  // namespace
 
+// A journey points the program at its own game folder; otherwise it runs
+// where the test binary lies.
 Text runDirectory() {
     const std::string& chosen = OffscreenSystem::current().runDirectory;
     if (!chosen.empty())

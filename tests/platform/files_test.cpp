@@ -9,6 +9,10 @@
 #include "platform/files.h"
 #include "support/temp_folder.h"
 
+#ifndef _WIN32
+#include "platform/offscreen/system.h"
+#endif
+
 namespace {
 
 // Bytes of every value, line ends and Ctrl-Z included, different at every offset.
@@ -334,3 +338,15 @@ TEST(FilesTest, RunDirectoryHoldsTheExecutable) {
     ASSERT_TRUE(enterRunDirectory());
     EXPECT_TRUE(fileExists("platform_tests*"));
 }
+
+#ifndef _WIN32
+TEST(FilesTest, RunDirectoryCanBeAGameFolder) {
+    TempFolder folder;
+    folder.write("game\\cstrike.exe", "");
+    OffscreenSystem system;
+    system.runDirectory = folder.path() + "\\game";
+    EXPECT_EQ(runDirectory(), system.runDirectory);
+    ASSERT_TRUE(enterRunDirectory());
+    EXPECT_TRUE(fileExists("cstrike.exe"));
+}
+#endif
