@@ -83,10 +83,45 @@ bool hasDefaultBackground(HWND hwnd) {
            reinterpret_cast<HBRUSH>(brush) == GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void fillClient(HWND hwnd, HDC dc) {
+// Classes the program registered itself, as against the system's controls.
+bool isProgramClass(HWND hwnd) {
+    return GetClassLongPtrW(hwnd, GCLP_HMODULE) ==
+           reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr));
+}
+
+// The window erases first, its own way; what came out in the system's button-face colour is
+// erased again in the skin. A window that paints its own colour, such as a black one, keeps
+// it. A frame that did not erase at all gets the skin; a child that did not is left alone,
+// since it may mean to show its parent through.
+LRESULT eraseInSkin(HWND hwnd, HDC dc, LRESULT erased, bool isFrame) {
+    RECT clip;
+    int kind = GetClipBox(dc, &clip);
+    if (kind == ERROR || kind == NULLREGION) {
+        return erased;
+    }
+    bool skin = erased == 0 && isFrame;
+    if (erased != 0) {
+        // Children are clipped out of the region, so probe a few points for one inside it.
+        POINT probes[] = {{clip.left, clip.top},
+                          {clip.right - 1, clip.bottom - 1},
+                          {(clip.left + clip.right) / 2, (clip.top + clip.bottom) / 2},
+                          {clip.right - 1, clip.top},
+                          {clip.left, clip.bottom - 1}};
+        for (const POINT& p : probes) {
+            COLORREF pixel = GetPixel(dc, p.x, p.y);
+            if (pixel != CLR_INVALID) {
+                skin = pixel == GetNearestColor(dc, GetSysColor(COLOR_BTNFACE));
+                break;
+            }
+        }
+    }
+    if (!skin) {
+        return erased;
+    }
     RECT rc;
     GetClientRect(hwnd, &rc);
     FillRect(dc, &rc, engine().windowBrush);
+    return 1;
 }
 
 // The window has handled the colour message first; only what it left at the system's
@@ -315,9 +350,9 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
 // ------------------------------------------------------------------ backgrounds and frames
 
 LRESULT CALLBACK backgroundProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
-    if (msg == WM_ERASEBKGND && hasDefaultBackground(hwnd)) {
-        fillClient(hwnd, reinterpret_cast<HDC>(wp));
-        return 1;
+    if (msg == WM_ERASEBKGND) {
+        return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+                           false);
     }
     if (msg == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, backgroundProc, id);
@@ -329,11 +364,8 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR i
     Engine& e = engine();
     switch (msg) {
         case WM_ERASEBKGND:
-            if (hasDefaultBackground(hwnd)) {
-                fillClient(hwnd, reinterpret_cast<HDC>(wp));
-                return 1;
-            }
-            break;
+            return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+                               true);
         case WM_CTLCOLORDLG: {
             LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
             return isDefaultBrush(result, COLOR_BTNFACE) ? reinterpret_cast<LRESULT>(e.windowBrush)
@@ -391,7 +423,8 @@ void takeOnFrame(HWND hwnd) {
 void takeOnChild(HWND hwnd) {
     if (isPushButton(hwnd)) {
         SetWindowSubclass(hwnd, buttonProc, kButtonSubclass, 0);
-    } else if (hasDefaultBackground(hwnd)) {
+    } else if ((hasDefaultBackground(hwnd) || isProgramClass(hwnd)) &&
+               (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
         SetWindowSubclass(hwnd, backgroundProc, kBackgroundSubclass, 0);
     }
 }

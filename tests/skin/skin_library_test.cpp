@@ -17,6 +17,17 @@ using SetAero = int(__stdcall*)(int);
 const COLORREF kRed = RGB(255, 0, 0);
 HWND gRedLabel = nullptr;
 
+// A frame that erases its own black background, like the mode chooser.
+LRESULT CALLBACK blackFrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ERASEBKGND) {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        return 1;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 // A window that leaves everything at the defaults except one label it colours red itself.
 LRESULT CALLBACK testFrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lp) == gRedLabel) {
@@ -26,19 +37,25 @@ LRESULT CALLBACK testFrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-HWND makeFrame() {
-    static ATOM atom = [] {
+// Both classes have the default background brush; the black one paints over it itself.
+HWND makeFrame(bool black = false) {
+    static bool registered = [] {
         WNDCLASSW wc = {};
-        wc.lpfnWndProc = testFrameProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpfnWndProc = testFrameProc;
         wc.lpszClassName = L"ZnkSkinTestFrame";
-        return RegisterClassW(&wc);
+        bool plain = RegisterClassW(&wc) != 0;
+        wc.lpfnWndProc = blackFrameProc;
+        wc.lpszClassName = L"ZnkSkinTestBlackFrame";
+        return plain && RegisterClassW(&wc) != 0;
     }();
-    return atom == 0
-               ? nullptr
-               : CreateWindowExW(0, L"ZnkSkinTestFrame", L"frame", WS_OVERLAPPEDWINDOW, 0, 0, 300,
-                                 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!registered) {
+        return nullptr;
+    }
+    return CreateWindowExW(0, black ? L"ZnkSkinTestBlackFrame" : L"ZnkSkinTestFrame", L"frame",
+                           WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND makeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int y) {
@@ -78,15 +95,15 @@ Colours askStaticColours(HWND frame, HWND child) {
     return out;
 }
 
-// The middle pixel of a window as it paints itself into a bitmap.
-COLORREF middlePixel(HWND hwnd) {
+// The middle pixel of a window as it erases (or paints) itself into a bitmap.
+COLORREF middlePixel(HWND hwnd, UINT message = WM_PRINTCLIENT) {
     RECT rc;
     GetClientRect(hwnd, &rc);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, rc.right, rc.bottom);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(hwnd, message, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     COLORREF pixel = GetPixel(dc, rc.right / 2, rc.bottom / 2);
     SelectObject(dc, old);
     DeleteObject(bitmap);
@@ -125,6 +142,7 @@ TEST(SkinLibrary, ThemesTheProcessWindows) {
     HWND plainLabel = makeChild(before, L"STATIC", L"plain", 0, 10);
     gRedLabel = makeChild(before, L"STATIC", L"red", 0, 50);
     HWND button = makeChild(before, L"BUTTON", L"", BS_PUSHBUTTON, 90);
+    HWND black = makeFrame(true);
     Colours unskinned = askStaticColours(before, plainLabel);
     EXPECT_EQ(unskinned.brush, GetSysColor(COLOR_BTNFACE));
 
@@ -138,6 +156,8 @@ TEST(SkinLibrary, ThemesTheProcessWindows) {
     EXPECT_EQ(red.brush, rgb(theme.colors[kSkinWindow]));
     EXPECT_EQ(red.text, kRed) << "a colour the window chose is kept";
     EXPECT_EQ(middlePixel(button), rgb(theme.colors[kSkinButton]));
+    EXPECT_EQ(middlePixel(before, WM_ERASEBKGND), rgb(theme.colors[kSkinWindow]));
+    EXPECT_EQ(middlePixel(black, WM_ERASEBKGND), RGB(0, 0, 0)) << "its own colour is kept";
 
     // Windows made afterwards are taken on when they are created; default fonts follow the
     // skin once the creating code has returned to the message loop.
@@ -170,6 +190,7 @@ TEST(SkinLibrary, ThemesTheProcessWindows) {
     EXPECT_EQ(askStaticColours(before, plainLabel).brush, rgb(otherTheme.colors[kSkinWindow]));
     DestroyWindow(before);
     DestroyWindow(after);
+    DestroyWindow(black);
     pumpMessages();
 }
 
