@@ -30,13 +30,24 @@ const WindowTemplate* findWindowTemplate(WindowId window) {
     return found == templates().end() ? nullptr : found->second;
 }
 
+// Asset names compare without regard to ASCII case, as Windows compares
+// resource names.
+static std::string assetKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
+}
+
 void registerAsset(std::string_view name, Asset asset) {
     if (name.empty())
         return;
-    assets()[std::string(name)] = asset;
+    assets()[assetKey(name)] = asset;
 }
 
 Asset findAsset(std::string_view name) {
-    auto found = assets().find(name);
+    auto found = assets().find(assetKey(name));
     return found == assets().end() ? Asset{} : found->second;
 }

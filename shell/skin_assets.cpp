@@ -3,9 +3,9 @@
 #include "platform/window_template.h"
 
 Bytes builtInSkin(int number) {
-    if (number < 1 || number > kBuiltInSkinCount)
+    if (number < 1 || number > assetName::kSkinCount)
         return Bytes();
-    Asset skin = findAsset("skin" + std::to_string(number) + ".she");
+    Asset skin = findAsset(assetName::kSkins[number - 1]);
     if (skin.data == nullptr)
         return Bytes();
     return Bytes(reinterpret_cast<const char*>(skin.data), skin.size);

@@ -13,7 +13,7 @@ void ensureSkinLibrary() {
     Text path = runDirectory() + "\\" + kSkinLibraryName;
     if (fileExists(path))
         return;
-    Asset library = findAsset(kSkinLibraryAsset);
+    Asset library = findAsset(assetName::kSkinLibrary);
     if (library.data == nullptr)
         return;
     writeWholeFile(path, Bytes(reinterpret_cast<const char*>(library.data), library.size));
@@ -24,7 +24,7 @@ void ensureSkinLibrary() {
 
 void setUpSkin() {
     ensureSkinLibrary();
-    Bytes skin = builtInSkin(kStartupSkinNumber);
+    Bytes skin = builtInSkin(assetName::kSkinInUse);
     skinAttachRes(skin, "", 0, 0, 0);
     ensureSkinLibrary();
     skinSetAero(1);

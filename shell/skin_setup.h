@@ -1,6 +1,4 @@
 // Writes the skin library when it is missing and attaches the built-in skin.
 #pragma once
 
-inline constexpr int kStartupSkinNumber = 9;
-
 void setUpSkin();

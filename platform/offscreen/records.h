@@ -52,3 +52,13 @@ struct RecordedBalloonTip {
 
 // A timer that is running: (window id, control id) -> when it is due next.
 using TimerKey = std::pair<int, int>;
+
+struct SkinCall {
+    std::string exportName;
+    std::string skin;  // the bytes passed to SkinH_AttachRes
+    std::string password;
+    int hue = 0;
+    int saturation = 0;
+    int brightness = 0;
+    int aero = 0;  // the argument of SkinH_SetAero
+};

@@ -71,6 +71,12 @@ public:
     // the test binary. Journeys point it at their game folder.
     std::string runDirectory;
 
+    // The skin library: every call of its two exports, in order. With
+    // skinLibraryBroken set the library has no exports, so the first call is
+    // the fatal error, as with a library that cannot be found.
+    std::vector<SkinCall> skinCalls;
+    bool skinLibraryBroken = false;
+
 private:
     OffscreenSystem* previous_ = nullptr;
 };

@@ -1,5 +1,5 @@
 #include "shell/templates/builders.h"
-#include "shell/templates/assets.h"
+#include "assets/asset_names.h"
 #include "shell/templates/templates.h"
 #include "shell/window_catalogue.h"
 #include "shell/handlers.h"
@@ -27,7 +27,7 @@ const ControlTemplate kControls[] = {
     Row("组合框1", ControlKind::ComboBox, {56, 336, 208, 20}).changed(onMapSelected),
     pictureBox("图片框2", {59, 388, 200, 112}, 1),
     button("按钮13", {71, 264, 152, 40}, "模式").clicked(onModeButtonClicked),
-    pictureBox("图片框1", {40, 64, 512, 176}, 1).image(kAssetBanner),
+    pictureBox("图片框1", {40, 64, 512, 176}, 1).image(assetName::kBanner),
     button("按钮3", {96, 526, 152, 48}, "快速购买编辑").clicked(onOpenQuickBuyEditor),
     button("按钮2", {352, 528, 168, 48}, "打开仓库编辑器").clicked(onOpenWarehouseEditor),
     Row("透明标签1", ControlKind::TransparentLabel, {170, 20, 272, 24})

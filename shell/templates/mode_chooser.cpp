@@ -1,5 +1,5 @@
 #include "shell/templates/builders.h"
-#include "shell/templates/assets.h"
+#include "assets/asset_names.h"
 #include "shell/templates/templates.h"
 #include "shell/window_catalogue.h"
 #include "shell/handlers.h"
@@ -18,23 +18,23 @@ Row modeButton(const char* name, Rect where, AssetName picture, bool titled) {
     }
     row.textColour = kWhite;
     row.backColour = kWhite;
-    row.hoverSound = kAssetHoverSound;
-    row.clickSound = kAssetClickSound;
+    row.hoverSound = assetName::kHoverSound;
+    row.clickSound = assetName::kClickSound;
     row.onClick = onModePictureClicked;
     return row;
 }
 
 const ControlTemplate kControls[] = {
     label("标签3", {392, 264, 56, 24}, "LAN").aligned(HAlign::Left, VAlign::Centre),
-    modeButton("超级按钮5", {456, 152, 224, 136}, kAssetMode5, true),
-    modeButton("超级按钮4", {160, 152, 224, 136}, kAssetMode4, true),
+    modeButton("超级按钮5", {456, 152, 224, 136}, assetName::kModes[4], true),
+    modeButton("超级按钮4", {160, 152, 224, 136}, assetName::kModes[3], true),
     label("标签2", {240, 68, 336, 40}, "New")
         .colour(kRed)
         .withFont(20, 400, kCharsetGb2312, "华康圆体W9")
         .aligned(HAlign::Centre, VAlign::Top),
-    modeButton("超级按钮3", {584, 320, 224, 136}, kAssetMode3, false),
-    modeButton("超级按钮2", {312, 320, 224, 136}, kAssetMode2, false),
-    modeButton("超级按钮1", {40, 320, 224, 136}, kAssetMode1, false),
+    modeButton("超级按钮3", {584, 320, 224, 136}, assetName::kModes[2], false),
+    modeButton("超级按钮2", {312, 320, 224, 136}, assetName::kModes[1], false),
+    modeButton("超级按钮1", {40, 320, 224, 136}, assetName::kModes[0], false),
     label("标签1", {240, 24, 336, 40}, "选择模式")
         .colour(kRed)
         .withFont(35, 400, kCharsetGb2312, "华康圆体W9")

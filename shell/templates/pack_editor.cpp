@@ -1,5 +1,5 @@
 #include "shell/templates/builders.h"
-#include "shell/templates/assets.h"
+#include "assets/asset_names.h"
 #include "shell/templates/templates.h"
 #include "shell/window_catalogue.h"
 #include "shell/handlers.h"
@@ -20,10 +20,10 @@ const ControlTemplate kControls[] = {
         .aligned(HAlign::Centre, VAlign::Top),
     button("按钮2", {432, 272, 104, 32}, "保存").clicked(onPackSaveClicked),
     button("按钮1", {64, 272, 104, 32}, "取消").clicked(onPackCancelClicked),
-    slot("图片框5", {303, 130, 184, 104}, kAssetSlotGrenade),
-    slot("图片框4", {303, 4, 184, 104}, kAssetSlotMelee),
-    slot("图片框3", {90, 132, 184, 104}, kAssetSlotSecondary),
-    slot("图片框2", {91, 4, 184, 104}, kAssetSlotPrimary),
+    slot("图片框5", {303, 130, 184, 104}, assetName::kSlots[3]),
+    slot("图片框4", {303, 4, 184, 104}, assetName::kSlots[2]),
+    slot("图片框3", {90, 132, 184, 104}, assetName::kSlots[1]),
+    slot("图片框2", {91, 4, 184, 104}, assetName::kSlots[0]),
     pictureBox("图片框1", {91, 4, 440, 232}, 0).background(kWhite),
 };
 

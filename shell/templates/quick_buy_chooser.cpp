@@ -1,7 +1,7 @@
 #include <array>
 
 #include "shell/templates/builders.h"
-#include "shell/templates/assets.h"
+#include "assets/asset_names.h"
 #include "shell/templates/cell_names.h"
 #include "shell/templates/templates.h"
 #include "shell/window_catalogue.h"
@@ -35,7 +35,7 @@ std::array<ControlTemplate, 2 * kCells> makeControls() {
         controls[QuickBuyChooser::cellPicture(cell) - 1] =
             pictureBox(kPictureNames(cell),
                        {kPictureLefts[column] + shift, kPictureTops[row], 152, 72}, 2)
-                .image(kAssetSlotPrimary)
+                .image(assetName::kChooserPlaceholder)
                 .withTag(kTags(cell))
                 .hidden()
                 .pressed(onQuickBuyChooserCellPressed);

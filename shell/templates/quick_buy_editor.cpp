@@ -1,7 +1,7 @@
 #include <array>
 
 #include "shell/templates/builders.h"
-#include "shell/templates/assets.h"
+#include "assets/asset_names.h"
 #include "shell/templates/templates.h"
 #include "shell/window_catalogue.h"
 #include "shell/handlers.h"
@@ -74,8 +74,8 @@ constexpr PackRow kRows[] = {
      473},
 };
 
-constexpr AssetName kSlotPlaceholders[4] = {kAssetSlotPrimary, kAssetSlotSecondary, kAssetSlotMelee,
-                                            kAssetSlotGrenade};
+constexpr AssetName kSlotPlaceholders[4] = {assetName::kSlots[0], assetName::kSlots[1],
+                                            assetName::kSlots[2], assetName::kSlots[3]};
 
 // Slot offsets from the background box: columns 5 and 204 pixels right of its
 // left edge, the lower picture 47 pixels below the upper one.

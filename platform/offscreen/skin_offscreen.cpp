@@ -1,0 +1,40 @@
+// The skin library of the offscreen backend: found when the launcher's folder
+// holds SkinH_EL.dll (as written out at start-up), and recording its calls.
+#include "platform/fatal.h"
+#include "platform/files.h"
+#include "platform/offscreen/system.h"
+#include "platform/skin.h"
+
+namespace {
+
+void requireExport(const char* name) {
+    OffscreenSystem& system = OffscreenSystem::current();
+    bool found = !system.skinLibraryBroken && fileExists(runDirectory() + "\\" + kSkinLibraryName);
+    if (!found)
+        fatalError(0, missingExportMessage(kSkinLibraryName, name));
+}
+
+}  // namespace
+
+int skinAttachRes(const Bytes& skin, const Text& password, int hue, int saturation,
+                  int brightness) {
+    requireExport("SkinH_AttachRes");
+    SkinCall call;
+    call.exportName = "SkinH_AttachRes";
+    call.skin = skin;
+    call.password = password;
+    call.hue = hue;
+    call.saturation = saturation;
+    call.brightness = brightness;
+    OffscreenSystem::current().skinCalls.push_back(call);
+    return 1;
+}
+
+int skinSetAero(int enable) {
+    requireExport("SkinH_SetAero");
+    SkinCall call;
+    call.exportName = "SkinH_SetAero";
+    call.aero = enable;
+    OffscreenSystem::current().skinCalls.push_back(call);
+    return 1;
+}
