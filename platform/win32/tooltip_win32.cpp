@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <string>
+
 #include "platform/display.h"
 #include "platform/win32/wide.h"
 
@@ -14,11 +17,15 @@ namespace {
 constexpr int kMaxTipWidth = 480;
 
 HWND gTooltip = nullptr;
+// The text of each tool. A label's mouse-move handler sets its tip on every
+// move; the same text again must not make the shown tip flicker.
+std::map<HWND, std::wstring> gTips;
 
 HWND tooltipWindow(bool balloon) {
     if (gTooltip != nullptr && !IsWindow(gTooltip))
         gTooltip = nullptr;
     if (gTooltip == nullptr) {
+        gTips.clear();
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
         InitCommonControlsEx(&classes);
         // No owner: the window outlives whichever launcher window asked first.
@@ -56,6 +63,10 @@ void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool c
     if (tooltip == nullptr)
         return;
     std::wstring tip = toWide(text, static_cast<unsigned>(displayCodePage()));
+    auto known = gTips.find(control);
+    if (known != gTips.end() && known->second == tip)
+        return;
+    gTips[control] = tip;
     // The probe carries no text buffer: TTM_GETTOOLINFOW would copy the old
     // text into it.
     TTTOOLINFOW tool = toolFor(control);
@@ -71,6 +82,7 @@ void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool c
 }
 
 void forgetBalloonTip(HWND control) {
+    gTips.erase(control);
     if (gTooltip == nullptr || !IsWindow(gTooltip))
         return;
     TTTOOLINFOW tool = toolFor(control);

@@ -231,9 +231,8 @@ void Win32WindowView::focusFirstTabStop() {
 
 void Win32WindowView::runModal() {
     HWND owner = ownerHwnd();
-    // EnableWindow answers whether the window was disabled before; an owner
-    // the program disabled itself stays disabled afterwards.
-    bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
+    if (owner != nullptr)
+        EnableWindow(owner, FALSE);
     centreOnScreen();
     if (window_.state(0).visible) {
         ShowWindow(hwnd_, SW_SHOW);
@@ -262,9 +261,12 @@ void Win32WindowView::runModal() {
     }
 
     // The owner takes input again before this window hides, so that the
-    // system activates it rather than some other program's window.
-    if (ownerWasEnabled)
-        EnableWindow(owner, TRUE);
+    // system activates it rather than some other program's window; an owner
+    // that the program disabled itself stays disabled.
+    if (owner != nullptr) {
+        const LoadedWindow* ownerWindow = findLoadedWindow(window_.owner);
+        EnableWindow(owner, ownerWindow == nullptr || !ownerWindow->state(0).disabled);
+    }
     ShowWindow(hwnd_, SW_HIDE);
     if (owner != nullptr)
         SetActiveWindow(owner);
