@@ -121,6 +121,13 @@ HBRUSH Win32Control::onColour(HDC dc) {
     return backBrush();
 }
 
+HBRUSH Win32Control::staticColours(HDC dc) {
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd_), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(hwnd_)));
+    return brush != nullptr ? brush : onColour(dc);
+}
+
 void Win32Control::redrawBeneath() const {
     if (hwnd_ == nullptr)
         return;

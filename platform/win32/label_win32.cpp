@@ -37,11 +37,13 @@ class Label : public Win32Control {
     bool onDrawItem(const DRAWITEMSTRUCT& item) override {
         HDC dc = item.hDC;
         RECT box = item.rcItem;
+        HBRUSH back = staticColours(dc);
         if (!transparent())
-            FillRect(dc, &box, backBrush());
+            FillRect(dc, &box, back);
         HGDIOBJ oldFont = SelectObject(dc, fontFor(source().font));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, IsWindowEnabled(hwnd_) ? textColour() : GetSysColor(COLOR_GRAYTEXT));
+        if (!IsWindowEnabled(hwnd_))
+            SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
 
         std::wstring text = caption(state().text);
         UINT flags = DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;

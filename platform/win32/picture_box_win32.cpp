@@ -26,8 +26,8 @@ class PictureBox : public Win32Control {
     }
 
     bool onDrawItem(const DRAWITEMSTRUCT& item) override {
-        FillRect(item.hDC, &item.rcItem, backBrush());
-        picture_.paint(item.hDC, item.rcItem, source().displayMode, backColour());
+        FillRect(item.hDC, &item.rcItem, staticColours(item.hDC));
+        picture_.paint(item.hDC, item.rcItem, source().displayMode, GetBkColor(item.hDC));
         return true;
     }
 

@@ -72,6 +72,11 @@ class Win32Control {
     COLORREF textColour() const;
     COLORREF backColour() const;
     HBRUSH backBrush() const;
+    // The colours an owner-drawn static paints with, asked of the window with
+    // WM_CTLCOLORSTATIC as a system static asks: the text and background
+    // colours end up in `dc`, the background brush is returned. A skin that
+    // recolours the window's controls thereby recolours these too.
+    HBRUSH staticColours(HDC dc);
     // Repaints the window's area under this control, for kinds that paint
     // without a background of their own.
     void redrawBeneath() const;
