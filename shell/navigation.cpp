@@ -45,16 +45,3 @@ void onPackCancelClicked() {
 void onQuickBuyEditorReturn() {
     closeOwnWindow();
 }
-
-void onOpenArmsManager() {
-    messageBox(displayText("由于CSO的手臂分short,long,"
-                           "org三种，目前MH只支持分析short，将在以后版本加入全部解析功能"),
-               kMbOk);
-    loadWindow(ArmsManager::kId, true);
-}
-void onOpenMaleArmChooser() {
-    loadWindow(ArmChooser::kMaleId, true);
-}
-void onOpenFemaleArmChooser() {
-    loadWindow(ArmChooser::kFemaleId, true);
-}

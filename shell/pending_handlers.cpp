@@ -27,8 +27,3 @@ void onWeaponSelectionExit() {}
 void onWeaponSelectionNext() {}
 void onWeaponSelectionBack() {}
 void onWeaponCellClicked() {}
-void onArmsManagerCreated() {}
-void onArmsSwitchClicked() {}
-void onMaleArmChooserCreated() {}
-void onFemaleArmChooserCreated() {}
-void onArmPicturePressed() {}
