@@ -1,5 +1,4 @@
 // The handlers that only open or close windows.
-#include "platform/audio.h"
 #include "platform/dialogs.h"
 #include "platform/window.h"
 #include "shell/handlers.h"
@@ -13,15 +12,6 @@ void closeOwnWindow() {
 }
 
 }  // namespace
-
-void onModeButtonClicked() {
-    stopPlayback();
-    loadWindow(ModeChooser::kId, true);
-}
-
-void onModeChooserDestroyed() {
-    playMp3(-1, {"mywpnbg.mp3"});
-}
 
 void onOpenWarehouseEditor() {
     loadWindow(WarehouseEditor::kId, true);

@@ -3,17 +3,9 @@
 #include "shell/handlers.h"
 #include "shell/startup_steps.h"
 
-void detectCurrentMode() {}
-void loadMapCatalogue() {}
-void refreshMapPreview() {}
-
-void onModeTipHovered() {}
-void onMapSelected() {}
 void onBotCountChanged() {}
 void onLaunchClicked() {}
 void onPlainLaunchClicked() {}
-void onModeChooserCreated() {}
-void onModePictureClicked() {}
 void onQuickBuyEditorCreated() {}
 void onPackEditorCreated() {}
 void onPackSaveClicked() {}

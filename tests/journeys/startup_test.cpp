@@ -82,6 +82,7 @@ TEST(Startup, SavedChoicesAreRestoredWithinTheLists) {
         "LauncherRes\\Data\\Save.ini",
         "[Map]\r\nlastchoice=57\r\ncontrolbot=1\r\nbotnum=12abc\r\nbotdifficult=9\r\n");
     MainWindowSeen seen = lookAtMainWindow(journey);
+    EXPECT_EQ(seen.mapChoice, 0);  // past the end of a one-map list: its last map
     EXPECT_EQ(seen.difficultyChoice, 3);
     EXPECT_TRUE(seen.botControl);
     EXPECT_EQ(seen.botCount, "12");

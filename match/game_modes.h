@@ -1,0 +1,16 @@
+// The five game modes. AMX Mod X reads only the plugin lists named
+// "plugins-<tag>.ini", so a mode is made current by giving its list that name
+// and the other four the name "disabled-<tag>.ini".
+#pragma once
+
+#include "platform/text.h"
+
+inline constexpr int kModeCount = 5;
+
+// Makes `mode` (1 to 5) current: the global, the caption of the mode button
+// and the renames. Renames that fail are skipped; nothing is reported.
+void activateMode(int mode);
+
+// The folder under cstrike\gfx\loadingtga\mode that holds the mode's loading
+// images; empty for 0 (no mode detected).
+Text modeLoadingCode(int mode);

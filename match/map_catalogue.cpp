@@ -1,0 +1,94 @@
+#include "match/map_catalogue.h"
+
+#include <cstdlib>
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "shell/globals.h"
+#include "shell/handlers.h"
+#include "shell/startup.h"
+#include "shell/startup_steps.h"
+#include "shell/window_catalogue.h"
+
+namespace {
+
+ControlRef mapList() {
+    return {MainWindow::kId, MainWindow::组合框1};
+}
+
+bool isInstalled(const Text& fileName) {
+    return fileExists("cstrike\\maps\\" + fileName + ".bsp") ||
+           fileExists("cstrike_schinese\\maps\\" + fileName + ".bsp");
+}
+
+// The table starts with room for the usual 200 maps and grows past them, so
+// that a long list keeps every installed map.
+void storeFileName(int number, const Text& fileName) {
+    if (number > g.mapFileNames.count())
+        g.mapFileNames.resize(number);
+    g.mapFileNames[number] = fileName;
+}
+
+// One line of the list: the map's file name, "=", its display name. Blanks
+// are squeezed out of both, wherever they stand.
+void addMapLine(const Text& line, int& count) {
+    if (line.empty() || line == "[Name]")
+        return;
+    TextList pieces = splitText(line, "=");
+    if (pieces.count() < 2)
+        return;
+    Text fileName = removeAllSpaces(pieces[1]);
+    Text displayName = removeAllSpaces(pieces[2]);
+    if (!isInstalled(fileName))
+        return;
+    ++count;
+    storeFileName(count, fileName);
+    comboAddItem(mapList(), displayName, count);
+}
+
+}  // namespace
+
+std::optional<Text> selectedMapFileName() {
+    int count = comboItemCount(mapList());
+    if (count == 0)
+        return std::nullopt;
+    int index = getInt(mapList(), kComboSelected);
+    if (index < 0 || index >= count)
+        index = 0;
+    return g.mapFileNames[index + 1];
+}
+
+void loadMapCatalogue() {
+    // Read only: a write-protected list is still a list.
+    FileNumber file = openFile(kMapListFile, kOpenRead);
+    if (file == 0) {
+        messageBox(displayText("地图配置文件不存在,程序结束"), kMbOk);
+        std::exit(0);
+    }
+    int count = 0;
+    // Text mode ends the list at a 0x00 or 0x1A byte, where a line stops
+    // without moving on: reading past it would never get anywhere.
+    while (!atEndOfFile(file, true)) {
+        addMapLine(readLine(file), count);
+    }
+    closeFile(file);
+}
+
+// A missing preview falls back to kengdie.bmp, a missing fallback to no
+// picture; a list without maps shows no picture.
+void refreshMapPreview() {
+    Bytes picture;
+    if (std::optional<Text> map = selectedMapFileName()) {
+        Text folder = runDirectory() + "\\LauncherRes\\Data\\Maps\\";
+        Text path = folder + *map + "_cso.bmp";
+        if (!fileExists(path))
+            path = folder + "kengdie.bmp";
+        picture = readWholeFile(path);
+    }
+    setProperty(ControlRef{MainWindow::kId, MainWindow::图片框2}, kPicture, picture);
+}
+
+void onMapSelected() {
+    refreshMapPreview();
+}

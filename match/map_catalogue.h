@@ -1,0 +1,13 @@
+// The map list of the main window: the entries of Maps.ini whose level file
+// is installed, and the preview of the selected one.
+#pragma once
+
+#include <optional>
+
+#include "platform/text.h"
+
+inline constexpr const char* kMapListFile = "LauncherRes\\Data\\Maps.ini";
+
+// The file name of the selected map. With nothing selected the first map
+// stands in; nullopt only when the list holds no map at all.
+std::optional<Text> selectedMapFileName();
