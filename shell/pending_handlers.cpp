@@ -3,9 +3,6 @@
 #include "shell/handlers.h"
 #include "shell/startup_steps.h"
 
-void onBotCountChanged() {}
-void onLaunchClicked() {}
-void onPlainLaunchClicked() {}
 void onQuickBuyEditorCreated() {}
 void onPackEditorCreated() {}
 void onPackSaveClicked() {}
