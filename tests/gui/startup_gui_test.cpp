@@ -1,0 +1,159 @@
+// The real exe in a generated game folder: start-up, the windows it opens
+// modally, and its end.
+#include <vector>
+
+#include "gui_test.h"
+
+namespace {
+
+using gui::LauncherWindow;
+
+// Encoded as the checks print them.
+std::string utf8(const std::wstring& text) {
+    return gui::toUtf8(text);
+}
+
+TEST_F(LauncherGuiTest, StartsInAGameFolderWithItsMainWindowFilled) {
+    ASSERT_TRUE(start());
+    HWND main = launcher.waitForMainWindow();
+    ASSERT_NE(main, nullptr) << why();
+
+    // Outer size from the template, centred on the screen.
+    RECT frame = gui::windowRect(main);
+    EXPECT_EQ(frame.right - frame.left, 604);
+    EXPECT_EQ(frame.bottom - frame.top, 691);
+    EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 604) / 2, 1);
+    EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 691) / 2, 1);
+    EXPECT_EQ(gui::owner(main), nullptr);
+
+    HWND difficulty = gui::control(main, MainWindow::组合框2);
+    ASSERT_NE(difficulty, nullptr) << why();
+    std::vector<std::wstring> expected = {W("简单"), W("中等"), W("困难"), W("精英")};
+    EXPECT_EQ(gui::comboItems(difficulty), expected);
+    EXPECT_EQ(gui::text(gui::control(main, MainWindow::按钮1)), W("手臂管理(NEW)"));
+    EXPECT_EQ(gui::text(gui::control(main, MainWindow::按钮13)).empty(), false);
+
+    // A first start writes the skin library and hides it.
+    DWORD skin = game.attributes(L"SkinH_EL.dll");
+    ASSERT_NE(skin, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(skin & FILE_ATTRIBUTE_HIDDEN);
+}
+
+// A player whose language file asks for traditional characters gets the
+// texts the launcher builds converted; the system shows them in BIG5.
+TEST_F(LauncherGuiTest, TraditionalLanguageShowsBuiltTextsConverted) {
+    ASSERT_TRUE(start("traditional"));
+    HWND main = launcher.waitForMainWindow();
+    ASSERT_NE(main, nullptr) << why();
+    std::vector<std::wstring> expected = {L"簡單", L"中等", L"困難", L"精英"};
+    EXPECT_EQ(gui::comboItems(gui::control(main, MainWindow::组合框2)), expected);
+    EXPECT_EQ(gui::text(gui::control(main, MainWindow::按钮1)), L"手臂管理(NEW)");
+}
+
+// Every window opens modal over the one that opened it, which stays
+// disabled down to the main window; Esc and the close box both return.
+TEST_F(LauncherGuiTest, EveryWindowOpensModalAndEscOrCloseBoxReturns) {
+    ASSERT_TRUE(start());
+    HWND main = launcher.waitForMainWindow();
+    ASSERT_NE(main, nullptr) << why();
+
+    // The arms manager comes after a notice box that keeps the main window disabled.
+    ASSERT_TRUE(gui::click(gui::control(main, MainWindow::按钮1))) << why();
+    HWND notice = launcher.waitForMessageBox();
+    ASSERT_NE(notice, nullptr) << why();
+    EXPECT_EQ(gui::messageBoxText(notice),
+              W("由于CSO的手臂分short,long,org三种，目前MH只支持分析short，将在以后版本加入全部"
+                "解析功能"));
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_EQ(launcher.findWindow(W("ZIZID手臂 管理器")), nullptr);
+    ASSERT_TRUE(gui::answerMessageBox(notice, IDOK)) << why();
+    HWND arms = launcher.waitForWindow(W("ZIZID手臂 管理器"));
+    ASSERT_NE(arms, nullptr) << why();
+    ASSERT_TRUE(gui::closeBox(arms)) << why();
+    ASSERT_TRUE(gui::waitForGone(arms)) << why();
+
+    int index = 0;
+    for (const gui::WindowRoute& route : gui::windowRoutes()) {
+        if (route.window == LauncherWindow::Main)
+            continue;
+        SCOPED_TRACE(route.name);
+        std::vector<HWND> chain;
+        HWND opened = gui::openFromMain(launcher, route.window, &chain);
+        ASSERT_NE(opened, nullptr) << why();
+        HWND opener = chain[chain.size() - 2];
+        EXPECT_EQ(gui::owner(opened), opener);
+        for (size_t below = 0; below + 1 < chain.size(); ++below) {
+            EXPECT_FALSE(IsWindowEnabled(chain[below])) << "window " << below << " of the chain";
+        }
+        if (route.title != nullptr) {
+            EXPECT_EQ(utf8(gui::text(opened)), utf8(W(route.title)));
+        }
+
+        // Half the windows close with Esc first, the other half with the
+        // close box; each is then opened again and closed the other way.
+        for (int round = 0; round < 2; ++round) {
+            bool escape = (index + round) % 2 == 0;
+            ASSERT_TRUE(escape ? gui::pressEscape(opened) : gui::closeBox(opened)) << why();
+            ASSERT_TRUE(gui::waitForGone(opened)) << (escape ? "Esc: " : "close box: ") << why();
+            EXPECT_TRUE(gui::waitUntil([&] { return launcher.activeWindow() == opener; }))
+                << utf8(launcher.describe());
+            if (round == 0) {
+                opened = gui::openFrom(launcher, opener, route.window);
+                ASSERT_NE(opened, nullptr) << why();
+            }
+        }
+        ASSERT_TRUE(gui::backToMain(launcher)) << why();
+        ++index;
+    }
+    EXPECT_TRUE(launcher.running());
+}
+
+// Closing the main window, by its close box or by Esc, ends the program
+// cleanly and changes no file: the choices are saved only by a launch.
+TEST_F(LauncherGuiTest, ClosingTheMainWindowEndsWithZeroAndSavesNothing) {
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Esc" : "close box");
+        gui::GameFolder folder;
+        gui::Launcher run;
+        ASSERT_TRUE(folder.create(gui::hostPath(ZNK_GUI_GAMES) + L"\\default",
+                                  gui::hostPath(ZNK_LAUNCHER_EXE)))
+            << why();
+        std::string language = folder.read(L"LauncherRes\\Data\\language.ini");
+        ASSERT_TRUE(run.start(folder.path())) << why();
+        HWND main = run.waitForMainWindow();
+        ASSERT_NE(main, nullptr) << why();
+        ASSERT_TRUE(escape ? gui::pressEscape(main) : gui::closeBox(main)) << why();
+        DWORD exitCode = 1;
+        ASSERT_TRUE(run.waitForExit(gui::kWaitMs, &exitCode)) << why();
+        EXPECT_EQ(exitCode, 0u);
+        EXPECT_FALSE(folder.exists(L"LauncherRes\\Data\\Save.ini"));
+        EXPECT_FALSE(folder.exists(L"standin-log.txt"));
+        EXPECT_EQ(folder.read(L"LauncherRes\\Data\\language.ini"), language);
+    }
+}
+
+// A skin library that is there but unusable is left alone; the launcher
+// says which export it misses and ends with -1.
+TEST_F(LauncherGuiTest, UnusableSkinLibraryEndsWithItsErrorBox) {
+    ASSERT_TRUE(
+        game.create(gui::hostPath(ZNK_GUI_GAMES) + L"\\default", gui::hostPath(ZNK_LAUNCHER_EXE)))
+        << why();
+    const std::string junk = "not a library";
+    ASSERT_TRUE(game.write(L"SkinH_EL.dll", junk)) << why();
+    ASSERT_TRUE(launcher.start(game.path())) << why();
+
+    HWND box = launcher.waitForMessageBox();
+    ASSERT_NE(box, nullptr) << why();
+    EXPECT_EQ(gui::text(box), W("错误"));
+    std::wstring message = gui::messageBoxText(box);
+    EXPECT_NE(message.find(W("无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_AttachRes”")),
+              std::wstring::npos)
+        << utf8(message);
+    ASSERT_TRUE(gui::answerMessageBox(box, IDOK)) << why();
+    DWORD exitCode = 0;
+    ASSERT_TRUE(launcher.waitForExit(gui::kWaitMs, &exitCode)) << why();
+    EXPECT_EQ(exitCode, static_cast<DWORD>(-1));
+    EXPECT_EQ(game.read(L"SkinH_EL.dll"), junk);
+}
+
+}  // namespace
