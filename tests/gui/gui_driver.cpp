@@ -43,6 +43,15 @@ std::string geometry(HWND window) {
            "+" + std::to_string(rect.left) + "+" + std::to_string(rect.top);
 }
 
+// Whoever looks at the screen next sees the windows painted: the launcher has
+// handled everything, and the X server has drawn it.
+bool settled(const gui::Launcher& launcher) {
+    if (!launcher.waitForIdle())
+        return false;
+    Sleep(200);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,7 +75,7 @@ int main(int argc, char** argv) {
 
     if (command == "wait-main") {
         HWND main = launcher.waitForMainWindow();
-        if (main == nullptr)
+        if (main == nullptr || !settled(launcher))
             return failed("wait-main");
         print(stdout, geometry(main));
         return 0;
@@ -79,10 +88,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         HWND shown = gui::openFromMain(launcher, route->window);
-        if (shown == nullptr)
+        if (shown == nullptr || !settled(launcher))
             return failed(std::string("show ") + route->name);
-        // Let the window finish painting before anyone looks at it.
-        Sleep(300);
         print(stdout, geometry(shown));
         return 0;
     }

@@ -305,8 +305,8 @@ bool Launcher::attach(DWORD timeoutMs) {
     if (main == nullptr)
         return fail(L"no launcher main window on this desktop");
     pid_ = windowPid(main);
-    process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE,
-                           FALSE, pid_);
+    process_ =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid_);
     owned_ = false;
     return process_ != nullptr || fail(L"cannot open the launcher's process");
 }
@@ -331,6 +331,14 @@ void Launcher::terminate() {
         TerminateProcess(process_, 1);
         WaitForSingleObject(process_, 5000);
     }
+}
+
+bool Launcher::waitForIdle(DWORD timeoutMs) const {
+    if (process_ == nullptr)
+        return fail(L"no launcher process");
+    if (WaitForInputIdle(process_, timeoutMs) != 0)
+        return fail(L"the launcher did not settle within " + number(timeoutMs) + L" ms");
+    return true;
 }
 
 std::vector<HWND> Launcher::windows() const {

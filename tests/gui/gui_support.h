@@ -84,6 +84,9 @@ class Launcher {
     bool waitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     // Ends the process at once and waits until it is gone.
     void terminate();
+    // Waits until the launcher waits for input with nothing left to do, its
+    // windows painted; false on timeout.
+    bool waitForIdle(DWORD timeoutMs = kWaitMs) const;
 
     // The launcher's visible top-level windows of its own class.
     std::vector<HWND> windows() const;
