@@ -59,6 +59,7 @@ StartSeen startAndClose(LauncherJourney& journey) {
     journey.system.onWindow(MainWindow::kId, [&](OffscreenUser& user) {
         seen.mode = g.currentMode;
         seen.caption = user.text(MainWindow::按钮13);
+        user.hover(MainWindow::标签1);
         user.closeBox();
     });
     journey.run();
@@ -99,12 +100,14 @@ TEST(Modes, DetectionAtStart) {
                                                       {"disabled-td.ini", "disabled-td.ini"}}));
     }
     {
-        // No active list: no mode, the design caption.
+        // No active list: no mode, the design caption, and no tip to show.
         LauncherJourney journey;
         writeLists(journey, {"disabled-none.ini", "disabled-gd.ini"});
+        journey.folder.write("LauncherRes\\Data\\ModeTip\\Tip_0.txt", "never shown");
         StartSeen seen = startAndClose(journey);
         EXPECT_EQ(seen.mode, 0);
         EXPECT_EQ(seen.caption, "模式");
+        EXPECT_TRUE(journey.system.balloonTips.empty());
     }
     {
         // The caption is a built text: traditional script unless lang is 1.
@@ -228,17 +231,6 @@ TEST(Modes, TipFollowsTheCurrentMode) {
     EXPECT_TRUE(tips[0].balloon);
     EXPECT_FALSE(tips[0].centred);
     EXPECT_EQ(tips[1].text, "生化大逃杀");
-}
-
-TEST(Modes, WithoutAModeNoTipIsLoaded) {
-    LauncherJourney journey;
-    journey.folder.write("LauncherRes\\Data\\ModeTip\\Tip_0.txt", "never shown");
-    journey.system.onWindow(MainWindow::kId, [](OffscreenUser& user) {
-        user.hover(MainWindow::标签1);
-        user.closeBox();
-    });
-    journey.run();
-    EXPECT_TRUE(journey.system.balloonTips.empty());
 }
 
 }  // namespace
