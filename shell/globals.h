@@ -26,6 +26,18 @@ struct PageTable {
     Table<Table<int>> pageStart;  // per category: 20, 5, 2 and 2 pages
 };
 
+// One category edit of the warehouse: the picker window's page and what has
+// been added since it opened. slotPosition remembers the catalogue position
+// each of the picker's 15 slots shows (0: an empty slot).
+struct CategoryEdit {
+    int inventoryCategory = 0;
+    int selectedCount = 0;
+    Text addedList;
+    Text currentValue;
+    int currentPage = 0;
+    Table<int> slotPosition = Table<int>(15);
+};
+
 struct Globals {
     int languageSelector = 1;  // the conversion number for built texts
     int currentMode = 0;       // 0: no mode detected
@@ -42,6 +54,9 @@ struct Globals {
     Table<Table<int>> imageLinePos;
     PageTable pages;
     Table<ControlRef> chooserPictures;
+
+    CategoryEdit categoryEdit;
+    int warehouseSwitchValue = 0;
 };
 
 extern Globals g;

@@ -13,13 +13,6 @@ void closeOwnWindow() {
 
 }  // namespace
 
-void onOpenWarehouseEditor() {
-    loadWindow(WarehouseEditor::kId, true);
-}
-void onEditWeaponsClicked() {
-    loadWindow(WeaponSelection::kId, true);
-}
-
 void onOpenQuickBuyEditor() {
     loadWindow(QuickBuyEditor::kId, true);
 }

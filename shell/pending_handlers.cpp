@@ -8,11 +8,3 @@ void onPackEditorCreated() {}
 void onPackSaveClicked() {}
 void onQuickBuyChooserCreated() {}
 void onQuickBuyChooserCellPressed() {}
-void onWarehouseEditorCreated() {}
-void onWarehouseTimerTick() {}
-void onWarehouseSwitchClicked() {}
-void onWeaponSelectionCreated() {}
-void onWeaponSelectionExit() {}
-void onWeaponSelectionNext() {}
-void onWeaponSelectionBack() {}
-void onWeaponCellClicked() {}

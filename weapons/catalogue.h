@@ -1,0 +1,48 @@
+// The modification's weapon catalogue, znk_wpn.ini in the AMX Mod X
+// configuration folder: one weapon per UTF-8 line,
+//   [name]display[model]model[p_sub]sub[cswpn]id[damage]...
+// read into g.catalogue (display name, model name and category of every
+// weapon, in file order) and split per category into pages of 15 (g.pages).
+// The launcher only reads this file.
+#pragma once
+
+#include "platform/text.h"
+
+inline constexpr int kNoCategory = 0;
+inline constexpr int kPrimary = 1;
+inline constexpr int kSecondary = 2;
+inline constexpr int kMelee = 3;
+inline constexpr int kHegrenade = 4;
+
+inline constexpr int kWeaponsPerPage = 15;
+
+// The folder of the catalogue and the inventory file, after the run directory.
+inline constexpr const char* kConfigsFolder = "\\cstrike\\addons\\amxmodx\\configs";
+
+// The category of a Counter-Strike weapon number; ids of 32 and more count as
+// the id modulo 32, as the game's bit masks do.
+int categoryOfWeaponId(int weaponId);
+
+// Everything between the first start marker and the first end marker after
+// it; empty when either is missing. Steps over double-byte characters.
+Text textBetween(const Text& text, const Text& startMarker, const Text& endMarker);
+
+// A catalogue line's UTF-8 bytes as GBK text.
+Text utf8LineToGbk(const Text& line);
+
+// Reads the catalogue at `path` into g.catalogue and rebuilds g.pages. False,
+// with the tables untouched, when the file cannot be opened for reading.
+bool loadCatalogueFile(const Text& path);
+
+// The warehouse editor's reading: stops its timer, reads the catalogue of the
+// game folder and shows "武器读取成功！". A catalogue that cannot be opened ends
+// the program after saying so.
+void readCatalogue();
+
+// The first position whose display name is `displayName`, 0 if none.
+int findWeaponByName(const Text& displayName);
+// The last position whose model name is `model`, 0 if none.
+int findWeaponByModel(const Text& model);
+
+// The picture of a weapon model from wpnpics; empty when there is none.
+Bytes weaponPicture(const Text& model);
