@@ -1,0 +1,77 @@
+// The quick-buy weapon chooser: the owned weapons of the slot's category,
+// up to twenty, each a picture over its display name. A pick goes into the
+// pack being edited, which the pack editor shows at once.
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "quickbuy/buy_menu_file.h"
+#include "quickbuy/quick_buy.h"
+#include "shell/globals.h"
+#include "shell/handlers.h"
+#include "shell/window_catalogue.h"
+#include "weapons/catalogue.h"
+#include "weapons/inventory.h"
+
+namespace {
+
+// The slots of a pack follow the inventory's categories: primary, secondary,
+// melee, grenade.
+TextList ownedWeaponsOfSlot(int slot) {
+    TextList offered;
+    for (const Text& model : readCategoryList(slot)) {
+        // An empty entry (two commas in a row) is no weapon, and a name the
+        // buy-menu file cannot hold would break the pack it is written into.
+        if (fitsPackLine(model) && offered.count() < kChooserSlots)
+            offered.append(model);
+    }
+    return offered;
+}
+
+// The catalogue is read when the warehouse editor opens; a chooser opened
+// before that reads it here, quietly, so that its captions are the weapons'
+// names all the same.
+void readCatalogueIfUnread() {
+    if (g.catalogue.catalogueCount == 0)
+        loadCatalogueFile(runDirectory() + kConfigsFolder + "\\znk_wpn.ini");
+}
+
+// The display name of the last catalogue position with this model; a model
+// the catalogue does not know is shown by its own name.
+Text captionOf(const Text& model) {
+    int position = findWeaponByModel(model);
+    return position > 0 ? g.catalogue.displayName[position] : model;
+}
+
+}  // namespace
+
+void onQuickBuyChooserCreated() {
+    for (int cell = 1; cell <= kChooserSlots; ++cell) {
+        g.chooserPictures[cell] = {QuickBuyChooser::kId, QuickBuyChooser::cellPicture(cell)};
+        g.chooserLabels[cell] = {QuickBuyChooser::kId, QuickBuyChooser::cellLabel(cell)};
+    }
+    TextList owned = ownedWeaponsOfSlot(gQuickBuy.packSlot);
+    if (owned.empty()) {
+        messageBox("仓库中没有此类武器！", kMbIconExclamation, "警告");
+        closeWindow({QuickBuyChooser::kId, 0});
+        return;
+    }
+    readCatalogueIfUnread();
+    for (int cell = 1; cell <= owned.count(); ++cell) {
+        const Text& model = owned[cell];
+        setProperty(g.chooserPictures[cell], kPropVisible, 1);
+        setProperty(g.chooserLabels[cell], kPropVisible, 1);
+        setProperty(g.chooserLabels[cell], kLabelCaption, captionOf(model));
+        setProperty(g.chooserLabels[cell], kPropTag, model);
+        setProperty(g.chooserPictures[cell], kPicture, weaponPicture(model));
+    }
+}
+
+// Each picture's tag is its cell number; the cell's label carries the model.
+void onQuickBuyChooserCellPressed() {
+    ControlRef picture = eventSourceControl();
+    int cell = toInteger(getText(picture, kPropTag));
+    if (cell < 1 || cell > kChooserSlots)
+        return;
+    choosePackWeapon(getText(g.chooserLabels[cell], kPropTag));
+    closeWindow(picture);
+}
