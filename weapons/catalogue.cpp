@@ -202,8 +202,10 @@ void readCatalogue() {
         messageBox("znk_wpn.ini read error ! Exiting...", kMbOk);
         endProgram();
     }
+    // Converted like every other text the editor shows: stored GBK would
+    // come out garbled where captions are shown in traditional script.
     setProperty(WarehouseEditor::kId, WarehouseEditor::标签2, kLabelCaption,
-                Text("武器读取成功！"));
+                displayText("武器读取成功！"));
 }
 
 int findWeaponByName(const Text& displayName) {

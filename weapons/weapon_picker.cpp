@@ -7,6 +7,7 @@
 #include "platform/window.h"
 #include "shell/globals.h"
 #include "shell/handlers.h"
+#include "shell/startup.h"
 #include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 #include "weapons/inventory.h"
@@ -41,7 +42,7 @@ void showWeaponInSlot(int slot, int position) {
 
 void showEmptySlot(int slot) {
     ControlRef box = findControlByTag(WeaponSelection::kId, slot);
-    setProperty(box, kCheckBoxCaption, Text("空"));
+    setProperty(box, kCheckBoxCaption, displayText("空"));
     setProperty(box, kPropDisabled, 1);
     setProperty(findControlByTag(WeaponSelection::kId, kPictureTagBase + slot), kPicture,
                 weaponPicture("empty"));

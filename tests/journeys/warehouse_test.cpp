@@ -129,13 +129,20 @@ TEST(WarehouseEditor, SwitchTogglesTheKeyWithoutWaitingForTheCatalogue) {
                    EXPECT_EQ(editor.text("按钮2"), kSwitchOn);
                }});
 
-    // Built texts in traditional script; the category names stay as stored.
+    // Texts in traditional script, the status and the empty slots' too; the
+    // category names stay as stored.
     LauncherJourney traditional;
     traditional.setLanguage("0");
-    openEditor(traditional, {[](OffscreenUser& editor) {
+    traditional.folder.write(kCatalogue, "");
+    openEditor(traditional, {[&](OffscreenUser& editor) {
                    EXPECT_EQ(editor.text("标签1"), convertEncoding("ZNK仓库编辑器", kGbkToBig5));
                    EXPECT_EQ(editor.text("按钮2"), convertEncoding(kSwitchOff, kGbkToBig5));
                    EXPECT_EQ(editor.items("组合框1")[3], "Hegrenade ");
+                   editor.advanceClock(3000);
+                   EXPECT_EQ(editor.text("标签2"), convertEncoding("武器读取成功！", kGbkToBig5));
+                   editCategory(traditional, editor, 0, [](OffscreenUser& picker) {
+                       EXPECT_EQ(captions(picker)[0], convertEncoding("空", kGbkToBig5));
+                   });
                }});
 }
 
