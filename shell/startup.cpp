@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/audio.h"
@@ -37,19 +38,25 @@ int runLauncher() {
     return 0;
 }
 
-void restoreMapChoice() {
-    SavedChoices saved = readSavedChoices();
-    ControlRef maps = mainControl(MainWindow::组合框1);
-    int count = comboItemCount(maps);
-    // The list bounds the stored index: past the end means the last map, and
-    // anything below the first (a saved -1 included) means the first map, so
-    // that a list with maps always has one chosen.
-    int index = saved.lastChoice;
+namespace {
+
+// The map list bounds a stored index: past the end means the last map, and
+// anything below the first (a saved -1 included) means the first, so that a
+// list with maps always has one chosen.
+void selectWithinList(ControlRef list, int index) {
+    int count = comboItemCount(list);
     if (index >= count)
         index = count - 1;
     if (index < 0)
         index = count > 0 ? 0 : -1;
-    setProperty(maps, kComboSelected, index);
+    setProperty(list, kComboSelected, index);
+}
+
+}  // namespace
+
+void restoreMapChoice() {
+    SavedChoices saved = readSavedChoices();
+    selectWithinList(mainControl(MainWindow::组合框1), saved.lastChoice);
     refreshMapPreview();
     setProperty(mainControl(MainWindow::选择框1), kCheckBoxTicked, saved.controlBot ? 1 : 0);
 }
@@ -64,14 +71,11 @@ void fillDifficultyList() {
 
 void restoreBotChoices() {
     SavedChoices saved = readSavedChoices();
+    // Past the end selects the hardest level; a stored index below -1 leaves
+    // the list without a selection, and the bot file then says so (-1).
     ControlRef list = mainControl(MainWindow::组合框2);
     int count = comboItemCount(list);
-    int index = saved.botDifficulty;
-    if (index >= count)
-        index = count - 1;
-    if (index < -1)
-        index = -1;
-    setProperty(list, kComboSelected, index);
+    setProperty(list, kComboSelected, std::max(-1, std::min(saved.botDifficulty, count - 1)));
     setProperty(mainControl(MainWindow::编辑框3), kEditContent, saved.botNum);
 }
 
