@@ -160,10 +160,7 @@ TEST(QuickBuy, EditingAPackThroughTheChooserRewritesItsFourLinesAndNothingElse) 
     });
     journey.inPackEditor([&](OffscreenUser& user) {
         EXPECT_EQ(user.text(0), "正在编辑快速购买栏[3]");
-        EXPECT_EQ(user.text(PackEditor::标签1), "提示：点击对应图片修改武器");
-        EXPECT_EQ(user.text(PackEditor::按钮2), "保存");
         EXPECT_EQ(picture(user, PackEditor::kId, PackEditor::图片框2), weaponPicture("awp"));
-        EXPECT_EQ(picture(user, PackEditor::kId, PackEditor::图片框4), weaponPicture("axe"));
         EXPECT_EQ(picture(user, PackEditor::kId, PackEditor::图片框5), weaponPicture("hegrenade"));
         EXPECT_TRUE(user.pressPicture(PackEditor::图片框2));
         EXPECT_EQ(picture(user, PackEditor::kId, PackEditor::图片框2), weaponPicture("ak47"));
@@ -173,16 +170,9 @@ TEST(QuickBuy, EditingAPackThroughTheChooserRewritesItsFourLinesAndNothingElse) 
         EXPECT_FALSE(user.windowOpen());
     });
     journey.inEditor([&](OffscreenUser& user) {
-        EXPECT_EQ(user.text(QuickBuyEditor::标签4), "快速购买F");
-        EXPECT_EQ(user.text(QuickBuyEditor::按钮4), "编辑该栏");
-        EXPECT_EQ(user.text(QuickBuyEditor::按钮6), "返回主界面");
         EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框19), weaponPicture("awp"));
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框18), weaponPicture("deagle"));
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框17), weaponPicture("axe"));
         EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框16),
                   weaponPicture("hegrenade"));
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框24),
-                  weaponPicture("ak47_dragon"));
         EXPECT_TRUE(journey.buyMenuHeld());
 
         EXPECT_TRUE(user.click(QuickBuyEditor::按钮4));
@@ -271,13 +261,14 @@ TEST(QuickBuy, ChooserOffersUpToTwentyOwnedWeaponsOfTheSlotsCategory) {
     EXPECT_EQ(journey.buyMenu(), withPack(gameBuyMenu(), 5, saved));
 }
 
-// Pack 1 lacks its command marker, pack 2 its image markers, pack 3's command
-// line names only two slots, pack 4's has no quoted value, pack 5's command
-// marker has a trailing blank; pack 1's image marker opens the file.
+// Pack 1 lacks its command marker, pack 2 its image markers (and its first
+// slot is empty), pack 3's command line names only two slots, pack 4's has
+// no quoted value, pack 5's command marker has a trailing blank; pack 1's
+// image marker opens the file.
 Bytes brokenBuyMenu() {
     return "//WeaponPack1_img1\r\nold image 1\r\n"
            "//WeaponPack1_img2\r\nold image 2\r\n"
-           "//WeaponPack2_command\r\n\t\"Command\" \"znk_buy_wpn m4a1;znk_buy_wpn usp;"
+           "//WeaponPack2_command\r\n\t\"Command\"\t\";znk_buy_wpn usp;"
            "znk_buy_wpn knife;znk_buy_wpn hegrenade;\"\r\n"
            "//WeaponPack3_command\r\n\"Command\" \"znk_buy_wpn awp;znk_buy_wpn deagle\"\r\n"
            "//WeaponPack3_img3\r\nold image 3.3\r\n"
@@ -294,6 +285,7 @@ TEST(QuickBuy, BrokenPacksShowEmptyAndSaveOnlyWhereTheirMarkersAre) {
         EXPECT_TRUE(user.pressPicture(PackEditor::图片框2));
         user.click(PackEditor::按钮2);
     });
+    journey.inPackEditor([&](OffscreenUser& user) { user.click(PackEditor::按钮2); });
     journey.inChooser([](OffscreenUser& user) { pickModel(user, "usp"); });
     journey.inPackEditor([&](OffscreenUser& user) {
         // A slot chosen in a pack that named none: the others are written empty.
@@ -302,15 +294,17 @@ TEST(QuickBuy, BrokenPacksShowEmptyAndSaveOnlyWhereTheirMarkersAre) {
     });
     journey.inPackEditor([&](OffscreenUser& user) { user.click(PackEditor::按钮2); });
     journey.inEditor([&](OffscreenUser& user) {
-        // Pack 2 reads well without its image markers; the others show nothing.
+        // Pack 2 reads well without its image markers, its empty slot shows
+        // no weapon; the other packs show nothing.
         EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框8), weaponPicture("usp"));
-        for (ControlId slot : {QuickBuyEditor::图片框2, QuickBuyEditor::图片框19,
-                               QuickBuyEditor::图片框14, QuickBuyEditor::图片框24}) {
+        for (ControlId slot :
+             {QuickBuyEditor::图片框2, QuickBuyEditor::图片框9, QuickBuyEditor::图片框19,
+              QuickBuyEditor::图片框14, QuickBuyEditor::图片框24}) {
             EXPECT_FALSE(showsWeapon(user, user.window(), slot)) << slot;
         }
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮1));
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮4));
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮5));
+        for (ControlId button : {QuickBuyEditor::按钮1, QuickBuyEditor::按钮2,
+                                 QuickBuyEditor::按钮4, QuickBuyEditor::按钮5})
+            EXPECT_TRUE(user.click(button));
         user.click(QuickBuyEditor::按钮6);
     });
 
@@ -322,30 +316,14 @@ TEST(QuickBuy, BrokenPacksShowEmptyAndSaveOnlyWhereTheirMarkersAre) {
     };
     replace("old image 1", "\"image\" \"gfx/vgui/ak47\"");
     replace("old image 2", "\"image\" \"gfx/vgui/\"");
+    // Written back without its indentation, the empty slot as the command word alone.
+    replace("\t\"Command\"\t\";znk_buy_wpn usp;znk_buy_wpn knife;znk_buy_wpn hegrenade;\"",
+            "\"Command\" \"znk_buy_wpn ;znk_buy_wpn usp;znk_buy_wpn knife;znk_buy_wpn hegrenade;" +
+                kTail + "\"");
     replace("\"Command\" \"znk_buy_wpn awp;znk_buy_wpn deagle\"",
             "\"Command\" \"znk_buy_wpn ;znk_buy_wpn usp;znk_buy_wpn ;znk_buy_wpn ;" + kTail + "\"");
     replace("old image 3.3", "\"image\" \"gfx/vgui/\"");
     EXPECT_EQ(journey.buyMenu(), expected);
-}
-
-TEST(QuickBuy, AnEmptyFirstSlotIsWrittenWithoutAName) {
-    QuickBuyJourney journey;
-    Bytes file = gameBuyMenu();
-    file = withLineAfter(file, "//WeaponPack2_command",
-                         "\t\t\"Command\"\t\t\";znk_buy_wpn usp;znk_buy_wpn knife;"
-                         "znk_buy_wpn hegrenade;" +
-                             kTail + "\"");
-    journey.folder.write(kBuyMenu, file);
-    journey.inPackEditor([&](OffscreenUser& user) { user.click(PackEditor::按钮2); });
-    journey.inEditor([](OffscreenUser& user) {
-        // No picture for the empty slot: it keeps what it had.
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框8), weaponPicture("usp"));
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮2));
-        user.click(QuickBuyEditor::按钮6);
-    });
-    const char* const saved[4] = {"", "usp", "knife", "hegrenade"};
-    EXPECT_EQ(journey.buyMenu(), withPack(file, 2, saved));
-    EXPECT_NE(journey.buyMenu().find("\"Command\" \"znk_buy_wpn ;znk_buy_wpn usp;"), Bytes::npos);
 }
 
 TEST(QuickBuy, ASaveTheFileRefusesLeavesItFullyOldAndTheChoicesOpen) {
