@@ -17,7 +17,13 @@ ControlRef mapList() {
     return {MainWindow::kId, MainWindow::组合框1};
 }
 
+// A Windows file name never holds * or ?, so a name with them cannot be an
+// installed map; without this check the existence test would take them as
+// wildcards and "*" would pass for any installed map. Neither byte can be the
+// second byte of a GBK character.
 bool isInstalled(const Text& fileName) {
+    if (fileName.find_first_of("*?") != Text::npos)
+        return false;
     return fileExists("cstrike\\maps\\" + fileName + ".bsp") ||
            fileExists("cstrike_schinese\\maps\\" + fileName + ".bsp");
 }

@@ -81,6 +81,14 @@ TEST(Maps, LinesBecomeEntriesOfInstalledMaps) {
     EXPECT_EQ(seen.selected, 0);
 }
 
+TEST(Maps, WildcardNamesAreNeverInstalledMaps) {
+    LauncherJourney journey;
+    journey.setMaps("*=Any map\r\nde_*=Some dust\r\nde_dust?=One dust\r\nde_dust2=Dust\r\n",
+                    {"de_dust2"});
+    MapListSeen seen = lookAtMapList(journey);
+    EXPECT_EQ(seen.fileNames, (std::vector<Text>{"de_dust2"}));
+}
+
 TEST(Maps, PreviewFallsBackToKengdieThenToNothing) {
     LauncherJourney journey;
     journey.setMaps("dust2=Dust\r\ninferno=Inferno\r\n", {"dust2", "inferno"});
