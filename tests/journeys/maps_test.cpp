@@ -2,6 +2,7 @@
 // selected map, and a list file that is missing or awkward.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/dialogs.h"
