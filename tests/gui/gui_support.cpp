@@ -193,8 +193,16 @@ bool displayAvailable() {
 // ------------------------------------------------------------------ GameFolder
 
 GameFolder::~GameFolder() {
-    if (!path_.empty() && !keep_)
-        removeTree(path_);
+    if (path_.empty() || keep_)
+        return;
+    // A game the launcher started (the stand-in shows itself for a few
+    // seconds) keeps its exe until it ends.
+    waitUntil(
+        [&] {
+            removeTree(path_);
+            return GetFileAttributesW(path_.c_str()) == INVALID_FILE_ATTRIBUTES;
+        },
+        kWaitMs);
 }
 
 bool GameFolder::create(const std::wstring& generated, const std::wstring& launcherExe) {
