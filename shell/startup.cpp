@@ -26,7 +26,9 @@ ControlRef mainControl(ControlId control) {
 }  // namespace
 
 Text displayText(const Text& text) {
-    return convertEncoding(text, g.languageSelector);
+    Text shown = convertEncoding(text, g.languageSelector);
+    rememberDisplayText(shown);
+    return shown;
 }
 
 int runLauncher() {

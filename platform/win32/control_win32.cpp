@@ -98,7 +98,7 @@ void Win32Control::showCommon(int index) {
 }
 
 std::wstring Win32Control::caption(const Text& text) {
-    return toWide(text, static_cast<unsigned>(displayCodePage()));
+    return toWide(text, static_cast<unsigned>(codePageOf(text)));
 }
 
 COLORREF Win32Control::textColour() const {

@@ -8,9 +8,9 @@ int messageBox(const Text& message, int flags, const Text& caption) {
     UINT style = static_cast<UINT>(flags);
     if ((style & MB_SYSTEMMODAL) == 0)
         style |= MB_TASKMODAL;
-    unsigned codePage = static_cast<unsigned>(displayCodePage());
-    int pressed = MessageBoxW(nullptr, toWide(message, codePage).c_str(),
-                              toWide(caption, codePage).c_str(), style);
+    int pressed =
+        MessageBoxW(nullptr, toWide(message, static_cast<unsigned>(codePageOf(message))).c_str(),
+                    toWide(caption, static_cast<unsigned>(codePageOf(caption))).c_str(), style);
     switch (pressed) {
         case IDOK:
             return kIdOk;

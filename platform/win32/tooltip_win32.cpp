@@ -62,7 +62,7 @@ void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool c
     HWND tooltip = tooltipWindow(balloon);
     if (tooltip == nullptr)
         return;
-    std::wstring tip = toWide(text, static_cast<unsigned>(displayCodePage()));
+    std::wstring tip = toWide(text, static_cast<unsigned>(codePageOf(text)));
     auto known = gTips.find(control);
     if (known != gTips.end() && known->second == tip)
         return;

@@ -78,7 +78,8 @@ bool Win32WindowView::create() {
     // Owned by the window it is modal over, so it stays above it; still a
     // task-bar button of its own.
     const Rect& size = window_.state(0).rect;
-    std::wstring title = toWide(window_.state(0).text, static_cast<unsigned>(displayCodePage()));
+    std::wstring title =
+        toWide(window_.state(0).text, static_cast<unsigned>(codePageOf(window_.state(0).text)));
     if (!CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kWindowClass, title.c_str(), style,
                          CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height, ownerHwnd(),
                          nullptr, GetModuleHandleW(nullptr), this)) {
@@ -166,8 +167,8 @@ void Win32WindowView::propertyChanged(ControlId control, int index) {
         const ControlState& own = window_.state(0);
         switch (index) {
             case kWindowTitle:
-                SetWindowTextW(hwnd_,
-                               toWide(own.text, static_cast<unsigned>(displayCodePage())).c_str());
+                SetWindowTextW(
+                    hwnd_, toWide(own.text, static_cast<unsigned>(codePageOf(own.text))).c_str());
                 break;
             case kPropLeft:
             case kPropTop:
