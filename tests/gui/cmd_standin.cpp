@@ -14,30 +14,13 @@
 // copied, 1 otherwise.
 #include <windows.h>
 
+#include "tools/standin/standin_support.h"
+
 #include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string toUtf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
-
-std::wstring exeFolder() {
-    wchar_t path[MAX_PATH * 4];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring folder(path, length);
-    size_t slash = folder.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : folder.substr(0, slash);
-}
 
 unsigned long long creationTime() {
     FILETIME created{}, exited{}, kernel{}, user{};
