@@ -140,3 +140,115 @@ TEST(Utf8ToGbk, InvalidUtf8GivesOneQuestionMarkPerBrokenSequence) {
 }
 
 }  // namespace
+
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+// The conversion Windows itself makes, with nothing checked beforehand.
+std::string systemUtf8ToGbk(const std::string& utf8) {
+    if (utf8.empty())
+        return std::string();
+    int units =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), units);
+    int bytes = WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), units, nullptr, 0, nullptr,
+                                    nullptr);
+    std::string gbk(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), units, gbk.data(), bytes, nullptr,
+                        nullptr);
+    return gbk;
+}
+
+bool runningUnderWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+TEST(Utf8ToGbkSystem, WellFormedTextWithinUtf16UnitsMatchesTheSystem) {
+    const std::vector<std::string> texts = {
+        "AK47 [name] ~!@#$%^&*()_+",
+        "\xE4\xB8\xAD\xE6\x96\x87",  // Chinese
+        "a\xE4\xB8\xAD"
+        "b \xE6\xAD\xA6\xE5\x99\xA8 c",  // mixed
+        "\xEF\xBC\x81\xC2\xB7\xE3\x80\x81\xE3\x80\x8C\xE3\x80\x8D\xE2\x80\xA6\xE2\x80\x94\xC2\xB0",
+        "\xE2\x82\xAC\xC2\xA5\xEE\x80\x80",      // euro, yen, private use
+        "\xD0\x96\xD1\x91\xCE\xB1\xE3\x81\x82",  // Cyrillic, Greek, kana that GBK has
+        "e\xCC\x81"
+        "a\xCC\x80\xC3\xA9",  // combining accents are composed
+        // Characters GBK lacks: Ukrainian i, Ghe with upturn, a umlaut,
+        // no-break space, Hangul, a byte-order mark, U+FFFF.
+        "\xD1\x96\xD2\x91\xC3\xA4\xC2\xA0\xED\x95\x9C\xEF\xBB\xBF\xEF\xBF\xBF",
+    };
+    for (const std::string& text : texts)
+        EXPECT_EQ(utf8ToGbk(text), systemUtf8ToGbk(text)) << text;
+}
+
+// Where we count "?" our own way (docs/encoding-behaviour.md): one for a
+// character beyond U+FFFF, and one per maximal ill-formed subpart. Broken
+// input that Windows counts the same way must still match it.
+TEST(Utf8ToGbkSystem, BrokenAndSupplementaryInput) {
+    const std::vector<std::string> agreeing = {
+        "\x80"
+        "A",
+        "\x80\xBF"
+        "A",
+        "\xE4\xB8"
+        "A",
+        "A\xE4\xB8",
+        "A\xF0\x9F\x98",
+        "\xE4\xB8\xE4\xB8\xAD",
+        "\xC0\xAF"
+        "A",
+        "\xF5\x80\x80\x80"
+        "A",
+        "\xFF\xFE"
+        "A",
+        "\xE4\xB8\xAD\xFF\xE6\x96\x87",
+    };
+    for (const std::string& text : agreeing)
+        EXPECT_EQ(utf8ToGbk(text), systemUtf8ToGbk(text)) << text;
+
+    struct Difference {
+        std::string utf8;
+        std::string ours;
+        std::string wine;
+    };
+    const std::vector<Difference> differences = {
+        {"a\xF0\x9F\x98\x80"
+         "b",
+         "a?b", "a??b"},                  // emoji
+        {"\xF0\xA0\x80\x80", "?", "??"},  // CJK extension B
+        {"\xE0\x80\xAF"
+         "A",
+         "???A", "??A"},  // overlong, 3 bytes
+        {"\xF0\x80\x80\xAF"
+         "A",
+         "????A", "???A"},  // overlong, 4 bytes
+        {"\xED\xA0\x80"
+         "A",
+         "???A", "??A"},  // encoded surrogate
+        {"\xED\xA0\xBD\xED\xB8\x80"
+         "A",
+         "??????A", "????A"},  // encoded surrogate pair
+        {"\xF4\x90\x80\x80"
+         "A",
+         "????A", "???A"},  // above U+10FFFF
+    };
+    const bool wine = runningUnderWine();
+    for (const Difference& item : differences) {
+        EXPECT_EQ(utf8ToGbk(item.utf8), item.ours) << item.utf8;
+        if (wine) {
+            EXPECT_EQ(systemUtf8ToGbk(item.utf8), item.wine) << item.utf8;
+        }
+    }
+}
+
+}  // namespace
+
+#endif

@@ -10,6 +10,8 @@
 #include "support/temp_folder.h"
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include "platform/win32/system_profile.h"
 #endif
 
@@ -251,6 +253,12 @@ TEST(IniSystemTest, LookupsAgreeWithTheSystem) {
         "[Map]\nlastchoice=1\n\n[other]\nk=2",
         "top=1\r\n[Map]\r\n\r\n  \r\nlastchoice = 9\r\n",
         "\xEF\xBB\xBF  [Map] junk\r\n;lastchoice=1\r\nlastchoice=2\x1A\r\n[other\r\nk=3\r\n",
+        // Tabs and control characters as blanks, quotes that do not pair up or
+        // are doubled, a key without "=" shadowing a later one.
+        "\t[\tmap\t]\t\n\x0BLastChoice\t=\t\"\"1\"\"\t\nquoted=\"a'\nsingle=''\nhalf='\n"
+        "novalue\nnovalue=2\n[Other ]x\nK = v w ",
+        // Duplicate sections that differ in case, and keys that differ in case.
+        "[map]\r\nDUP=1\r\n[MAP]\r\nlastchoice=2\r\n[Map]\r\ndup=3\r\n[other]]\r\nk=4",
     };
     const std::vector<std::pair<Text, Text>> items = {
         {"Map", "lastchoice"}, {"MAP", "LASTCHOICE"}, {" Map ", " lastchoice "},
@@ -258,6 +266,7 @@ TEST(IniSystemTest, LookupsAgreeWithTheSystem) {
         {"Map", "empty"},      {"Map", "novalue"},    {"Map", "dup"},
         {"Map", "lonely"},     {"Map", "eq"},         {"other", "k"},
         {"map", "late"},       {"Map", "top"},        {"Nope", "k"},
+        {"Map\t", "\tdup"},    {"other]", "k"},       {"Other", "K"},
     };
     for (size_t i = 0; i < files.size(); ++i) {
         Text name = "lookup" + std::to_string(i) + ".ini";
@@ -267,6 +276,16 @@ TEST(IniSystemTest, LookupsAgreeWithTheSystem) {
             EXPECT_EQ(readIniItem(path, section, key, "default"),
                       systemReadProfileString(path, section, key, "default"))
                 << "file " << i << " item " << section << "/" << key;
+        }
+    }
+    // Windows reads a profile through the ANSI code page; double-byte names
+    // and values only agree where that is GBK, as on the players' machines.
+    if (GetACP() == 936) {
+        folder.write("chinese.ini", "[武器]\r\n名字 = \"值\"\r\n\x81\x41=1\r\n");
+        Text path = folder.path() + "\\chinese.ini";
+        for (const char* key : {"名字", "\x81\x41", "\x81\x61"}) {
+            EXPECT_EQ(readIniItem(path, "武器", key, "default"),
+                      systemReadProfileString(path, "武器", key, "default"));
         }
     }
 }
@@ -316,6 +335,106 @@ TEST(IniSystemTest, EditsWriteTheSameBytesAsTheSystem) {
     check("[A]\r\nk=1\r\nk=2\r\n", {{"A", "k", std::nullopt}});
     check("[A]\r\nk=1\r\n[A]\r\nj=1\r\n", {{"A", "j", "2"}, {"A", std::nullopt, std::nullopt}});
     check("\xEF\xBB\xBF[A]\r\nk=1\r\n", {{"A", "n", "\"q\""}});
+    // Quotes are written as given; blanks around names go, leading blanks of a
+    // value go and trailing ones stay.
+    check("[A]\r\nk=\"1\"\r\nj='2'\r\n",
+          {{"A", "k", "\"5\""}, {"A", "j", "'x"}, {"A", "n", "\"\""}});
+    check("[A]\r\nk=1\r\n", {{"  A\t", "\tk  ", "  5  "}});
+    check("[A]\r\nk=1\r\n", {{" a ", " n", "\t"}});
+    // Lines before the first section, comments, a key that only differs in case
+    // in a later section of the same name, sections without keys.
+    check("top=1\r\n; c\r\n[A]\r\n; c2\r\nk=1\r\n[a]\r\nK=2\r\n[B]\r\n",
+          {{"A", "k", "2"}, {"a", "K", std::nullopt}, {"B", "x", "1"}, {"A", "j", "3"}});
+    check("[A]\r\nk=1", {{"A", "k", std::nullopt}});
+    check("[A]\r\nk=1\r\nk=2\r\n", {{"A", "K", "3"}, {"A", "k", std::nullopt}});
+}
+
+bool runningUnderWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// Where the launcher departs from the profile functions on purpose (each is
+// explained in docs/ini-behaviour.md). Our result is checked everywhere;
+// Wine's only under Wine, so that the document stays true to it.
+TEST(IniSystemTest, DeliberateDifferencesFromTheSystem) {
+    TempFolder folder;
+    const bool wine = runningUnderWine();
+    int files = 0;
+    auto fileWith = [&](const Bytes& bytes) {
+        Text path = folder.path() + "\\difference" + std::to_string(files++) + ".ini";
+        EXPECT_TRUE(writeWholeFile(path, bytes));
+        return path;
+    };
+
+    struct Lookup {
+        Bytes file;
+        Text section;
+        Text key;
+        Text fallback;
+        Text ours;
+        Text system;
+    };
+    const std::vector<Lookup> lookups = {
+        {"[s]\r\nk=1\r\n", "s", "x", "  d  ", "  d  ", "  d"},
+        {"[s]\r\nk=1\r\n", "s", "  ", "d", "", "d"},
+        {"[s]\r\n=1\r\n", "s", " ", "d", "", "1"},
+        {"\xEF\xBB\xBF[s]\r\nk=\xE4\xB8\xAD\r\n", "s", "k", "d", "\xE4\xB8\xAD", "中"},
+    };
+    for (const Lookup& item : lookups) {
+        Text path = fileWith(item.file);
+        EXPECT_EQ(readIniItem(path, item.section, item.key, item.fallback), item.ours) << item.file;
+        if (wine) {
+            EXPECT_EQ(systemReadProfileString(path, item.section, item.key, item.fallback),
+                      item.system)
+                << item.file;
+        }
+    }
+
+    struct Edit {
+        Bytes start;
+        Text section;
+        Text key;
+        Text value;
+        bool written;  // by us; the system writes every one of them
+        Bytes ours;
+        Bytes system;
+    };
+    const Bytes plain = "[A]\r\nk=1\r\n";
+    const std::vector<Edit> edits = {
+        // Only the edited line changes: blank lines, line ends, blanks around
+        // names and an open last line all stay as they were.
+        {"[A]\r\nk=1\r\n\r\n[B]\r\nj=2\r\n", "A", "k", "5", true,
+         "[A]\r\nk=5\r\n\r\n[B]\r\nj=2\r\n", "[A]\r\nk=5\r\n[B]\r\nj=2\r\n"},
+        {"[A]\r\nk=1\r\n\r\n", "A", "n", "2", true, "[A]\r\nk=1\r\nn=2\r\n\r\n",
+         "[A]\r\nk=1\r\nn=2\r\n"},
+        {"[A]\nk=1\nj=2\n", "A", "k", "5", true, "[A]\nk=5\nj=2\n", "[A]\r\nk=5\r\nj=2\r\n"},
+        {"[A]\rk=1\r", "A", "k", "5", true, "[A]\rk=5\r", "[A]\r\nk=5\r\n"},
+        {"  [ A ]  \r\n  k  =  1  \r\n\tj\t=\t2\t\r\n", "A", "k", "5", true,
+         "  [ A ]  \r\nk=5\r\n\tj\t=\t2\t\r\n", "[A]\r\nk=5\r\nj=2\r\n"},
+        {"[A]\r\nk=5  \r\n", "A", "n", "1", true, "[A]\r\nk=5  \r\nn=1\r\n",
+         "[A]\r\nk=5\r\nn=1\r\n"},
+        // A new key is written without the blanks around it.
+        {plain, "A", " n ", "1", true, "[A]\r\nk=1\r\nn=1\r\n", "[A]\r\nk=1\r\nn =1\r\n"},
+        {"[A]\r\nk=1", "A", "k", "2", true, "[A]\r\nk=2", "[A]\r\nk=2\r\n"},
+        // Items that would not read back as written are refused.
+        {plain, "A", "k", "1\r\nx=2", false, plain, "[A]\r\nk=1\r\nx=2\r\n"},
+        {plain, "A", "a=b", "1", false, plain, "[A]\r\nk=1\r\na=b=1\r\n"},
+        {plain, "A", "[x]", "1", false, plain, "[A]\r\nk=1\r\n[x]=1\r\n"},
+        {plain, "A", " ", "1", false, plain, "[A]\r\nk=1\r\n=1\r\n"},
+        {plain, "", "k", "1", false, plain, "k=1\r\n[A]\r\nk=1\r\n"},
+    };
+    for (const Edit& edit : edits) {
+        Text ours = fileWith(edit.start);
+        Text system = fileWith(edit.start);
+        EXPECT_EQ(writeIniItem(ours, edit.section, edit.key, edit.value), edit.written)
+            << edit.start;
+        EXPECT_EQ(readWholeFile(ours), edit.ours) << edit.start;
+        if (wine) {
+            EXPECT_TRUE(systemWriteProfileString(system, edit.section, edit.key, edit.value));
+            EXPECT_EQ(readWholeFile(system), edit.system) << edit.start;
+        }
+    }
 }
 
 #endif
