@@ -19,6 +19,7 @@ class ComboBox : public Win32Control {
         args.extraHeight = kListHeight;
         if (!createControl(args))
             return false;
+        fitSelectionField();
         for (int index = 0; index < static_cast<int>(state().items.size()); ++index) {
             comboItemAdded(index);
         }
@@ -52,6 +53,23 @@ class ComboBox : public Win32Control {
     HBRUSH onColour(HDC) override { return nullptr; }
 
   private:
+    // The closed box's height follows its font, not the height it was created
+    // with. The field's item height moves it one for one, but Wine keeps two
+    // pixels more than it is given, so step from what was asked, measuring.
+    void fitSelectionField() {
+        const int wanted = source().rect.height;
+        auto asked = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+        for (int attempt = 0; attempt < 3 && asked != CB_ERR; ++attempt) {
+            RECT shown;
+            GetWindowRect(hwnd_, &shown);
+            const int off = wanted - (shown.bottom - shown.top);
+            if (off == 0 || asked + off <= 0)
+                return;
+            asked += off;
+            SendMessageW(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), asked);
+        }
+    }
+
     // CB_SETCURSEL raises no CBN_SELCHANGE, so mirroring stays silent.
     void showSelection() {
         int selected = state().selected;

@@ -106,4 +106,20 @@ TEST_F(RegistryNumber, SplitsAtTheLastBackslashThatIsACharacter) {
     EXPECT_EQ(readRegistryNumber(3, "ZnkLauncherTestValue", 7), 7);
 }
 
+TEST_F(RegistryNumber, ReadsWhatAnotherProgramWrote) {
+    // Values written by the system's own reg tool, as a game's setup would,
+    // not through the calls the reader itself uses.
+    ASSERT_TRUE(
+        runCommandLine("reg add HKCU\\Software\\ZnkLauncherTest /v Number /t REG_DWORD /d 1234 /f",
+                       true, kShowHidden));
+    // "1" and its terminator are four bytes, as many as a number's.
+    ASSERT_TRUE(runCommandLine("reg add HKCU\\Software\\ZnkLauncherTest /v Words /t REG_SZ /d 1 /f",
+                               true, kShowHidden));
+    EXPECT_EQ(readRegistryNumber(3, "Software\\ZnkLauncherTest\\Number", 7), 1234);
+    EXPECT_EQ(readRegistryNumber(3, "Software\\ZnkLauncherTest\\Words", 7), 7);
+
+    ASSERT_TRUE(runCommandLine("reg delete HKCU\\Software\\ZnkLauncherTest /f", true, kShowHidden));
+    EXPECT_EQ(readRegistryNumber(3, "Software\\ZnkLauncherTest\\Number", 7), 7);
+}
+
 #endif  // _WIN32

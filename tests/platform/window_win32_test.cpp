@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "platform/display.h"
 #include "platform/window.h"
+#include "support/jpeg_maker.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ enum : ControlId {
     kPictureButton,
     kTitle,
     kFrame,
+    kBanner,
 };
 
 // What the handlers saw.
@@ -141,14 +144,21 @@ const ControlTemplate kMainControls[] = {
      .caption = "CS ZephyrNorthKeystone",
      .font = {21, 500, 0, "Counter-Strike"}},
     {.name = "frame", .kind = ControlKind::GroupBox, .rect = {5, 125, 330, 60}},
+    // A banner wider than its box: scaled down to 117 x 40 and centred.
+    {.name = "banner",
+     .kind = ControlKind::PictureBox,
+     .rect = {170, 195, 184, 40},
+     .backColour = 0x0000FF,
+     .displayMode = 2,
+     .picture = "win32-banner.jpg"},
 };
 
 const WindowTemplate kMainWindow = {
     .id = kMain,
     .name = "main",
     .title = "测试窗口",
-    .width = 360,
-    .height = 240,
+    .width = 400,
+    .height = 300,
     .minimizeBox = true,
     .controls = kMainControls,
     .controlCount = static_cast<int>(std::size(kMainControls)),
@@ -280,12 +290,92 @@ void postKey(HWND hwnd, WPARAM key) {
     PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
+// The colour columns of a painted control, read back from the screen.
+std::vector<COLORREF> screenRows(HWND control, int& width, int& height) {
+    RECT client;
+    GetClientRect(control, &client);
+    width = client.right;
+    height = client.bottom;
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(control);
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
+    const auto* row = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const DWORD p = row[i];  // 0x00RRGGBB
+        pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(dib);
+    ReleaseDC(control, screen);
+    return pixels;
+}
+
+bool nearColour(COLORREF got, COLORREF want) {
+    return std::abs(GetRValue(got) - GetRValue(want)) <= 24 &&
+           std::abs(GetGValue(got) - GetGValue(want)) <= 24 &&
+           std::abs(GetBValue(got) - GetBValue(want)) <= 24;
+}
+
+// The red 300 x 103 banner in its blue 184 x 40 box: 117 x 40 at x = 33.
+void expectBannerCentred(HWND box) {
+    ASSERT_NE(box, nullptr);
+    int width = 0;
+    int height = 0;
+    const std::vector<COLORREF> pixels = screenRows(box, width, height);
+    ASSERT_EQ(width, 184);
+    ASSERT_EQ(height, 40);
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    for (int y = 0; y < height; ++y) {
+        int left = -1;
+        int right = -1;
+        int strays = 0;
+        for (int x = 0; x < width; ++x) {
+            const COLORREF p = pixels[static_cast<size_t>(y) * width + x];
+            if (nearColour(p, red)) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            } else if (!nearColour(p, blue)) {
+                ++strays;
+            }
+        }
+        EXPECT_EQ(left, 33) << "row " << y;
+        EXPECT_EQ(right, 149) << "row " << y;
+        EXPECT_EQ(strays, 0) << "row " << y;
+        for (int x = left; x >= 0 && x <= right; ++x) {
+            EXPECT_TRUE(nearColour(pixels[static_cast<size_t>(y) * width + x], red))
+                << x << ", " << y;
+        }
+        if (testing::Test::HasFailure())
+            return;
+    }
+}
+
 class Win32Window : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         static const Bytes bmp = twoByTwoBmp();
         registerAsset("win32-test.bmp",
                       Asset{reinterpret_cast<const unsigned char*>(bmp.data()), bmp.size()});
+        static const Bytes banner =
+            encodeJpeg(300, 103, false, false, [](int, int) { return uint32_t{0xFFFF0000}; });
+        registerAsset("win32-banner.jpg",
+                      Asset{reinterpret_cast<const unsigned char*>(banner.data()), banner.size()});
         registerWindowTemplate(&kMainWindow);
         registerWindowTemplate(&kChildWindow);
         registerWindowTemplate(&kOpenerWindow);
@@ -313,9 +403,25 @@ TEST_F(Win32Window, ShowsTheModelAndFeedsUserInputBack) {
             // Outer size as given, centred on the screen.
             RECT frame;
             GetWindowRect(window, &frame);
-            EXPECT_EQ(frame.right - frame.left, 360);
-            EXPECT_EQ(frame.bottom - frame.top, 240);
-            EXPECT_NEAR(frame.left + 180, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+            EXPECT_EQ(frame.right - frame.left, 400);
+            EXPECT_EQ(frame.bottom - frame.top, 300);
+            EXPECT_NEAR(frame.left + 200, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+            EXPECT_NEAR(frame.top + 150, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+            // Every control sits where its template puts it in the client area.
+            for (ControlId id = 1; id <= static_cast<ControlId>(std::size(kMainControls)); ++id) {
+                const Rect& want = kMainControls[id - 1].rect;
+                HWND control = handle(kMain, id);
+                if (control == nullptr)
+                    continue;
+                RECT got;
+                GetWindowRect(control, &got);
+                MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&got), 2);
+                EXPECT_EQ(got.left, want.left) << kMainControls[id - 1].name;
+                EXPECT_EQ(got.top, want.top) << kMainControls[id - 1].name;
+                EXPECT_EQ(got.right - got.left, want.width) << kMainControls[id - 1].name;
+                EXPECT_EQ(got.bottom - got.top, want.height) << kMainControls[id - 1].name;
+            }
+            expectBannerCentred(handle(kMain, kBanner));
             // The first tab stop has the focus.
             EXPECT_EQ(GetFocus(), handle(kMain, kButton));
             PostMessageW(handle(kMain, kButton), BM_CLICK, 0, 0);
@@ -359,11 +465,15 @@ TEST_F(Win32Window, ShowsTheModelAndFeedsUserInputBack) {
             EXPECT_EQ(SendMessageW(handle(kMain, kCheck), BM_GETCHECK, 0, 0), BST_UNCHECKED);
             setProperty(kMain, kLabel, kLabelCaption, Text("模式选择"));
             EXPECT_EQ(windowText(handle(kMain, kLabel)), L"模式选择");
-            // Captions follow the display code page: "中文" in BIG5.
+            // A text converted for display shows in the display code page
+            // ("中文" in BIG5); a template's own caption stays GBK.
             setDisplayCodePage(kCodePageBig5);
+            rememberDisplayText("\xA4\xA4\xA4\xE5");
             setProperty(kMain, kLabel, kLabelCaption, Text("\xA4\xA4\xA4\xE5"));
-            setDisplayCodePage(kCodePageGbk);
             EXPECT_EQ(windowText(handle(kMain, kLabel)), L"中文");
+            setProperty(kMain, kLabel, kLabelCaption, Text("模式选择"));
+            EXPECT_EQ(windowText(handle(kMain, kLabel)), L"模式选择");
+            setDisplayCodePage(kCodePageGbk);
 
             // One tool per control: a second tip replaces the first.
             HWND label = handle(kMain, kLabel);
