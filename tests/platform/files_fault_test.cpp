@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "platform/ini.h"
 #include "platform/offscreen/system.h"
 #include "support/temp_folder.h"
 
@@ -112,6 +113,20 @@ TEST(FilesFaultTest, FailedWholeFileWriteKeepsTheOldFile) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
+}
+
+TEST(FilesFaultTest, FailedIniWriteKeepsTheOldFile) {
+    TempFolder folder;
+    const std::string before = "[Map]\r\nlastchoice=3\r\n; the player's note\r\nbotnum=12\r\n";
+    folder.write("LauncherRes\\Data\\Save.ini", before);
+    OffscreenSystem system;
+    system.failWriteAfterBytes = 20;
+    EXPECT_FALSE(writeIniItem("LauncherRes\\Data\\Save.ini", "Map", "lastchoice", "4"));
+    EXPECT_EQ(folder.read("LauncherRes\\Data\\Save.ini"), before);
+    // The fault was used up: the next write goes through and changes one line.
+    EXPECT_TRUE(writeIniItem("LauncherRes\\Data\\Save.ini", "Map", "lastchoice", "4"));
+    EXPECT_EQ(folder.read("LauncherRes\\Data\\Save.ini"),
+              "[Map]\r\nlastchoice=4\r\n; the player's note\r\nbotnum=12\r\n");
 }
 
 #endif  // _WIN32
