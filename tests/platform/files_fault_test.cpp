@@ -11,19 +11,10 @@
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/offscreen/system.h"
+#include "support/noise.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-Bytes noise(size_t count, unsigned seed) {
-    Bytes bytes(count, '\0');
-    unsigned state = seed;
-    for (char& byte : bytes) {
-        state = state * 1103515245u + 12345u;
-        byte = static_cast<char>(state >> 16);
-    }
-    return bytes;
-}
 
 constexpr long long kPlenty = 1LL << 40;
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "support/noise.h"
 #include "support/temp_folder.h"
 
 #ifndef _WIN32
@@ -14,17 +15,6 @@
 #endif
 
 namespace {
-
-// Bytes of every value, line ends and Ctrl-Z included, different at every offset.
-Bytes noise(size_t count, unsigned seed) {
-    Bytes bytes(count, '\0');
-    unsigned state = seed;
-    for (char& byte : bytes) {
-        state = state * 1103515245u + 12345u;
-        byte = static_cast<char>(state >> 16);
-    }
-    return bytes;
-}
 
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
