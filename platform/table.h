@@ -9,7 +9,7 @@
 
 template <typename T>
 class Table {
-public:
+  public:
     Table() = default;
     explicit Table(int count) : items_(count > 0 ? count : 0) {}
 
@@ -32,10 +32,12 @@ public:
 
     bool operator==(const Table&) const = default;
 
-private:
+  private:
     size_t checked(int index) const {
-        if (index < 1) fatalError(kFatalIndexBelowOne, kFatalIndexBelowOneMessage);
-        if (index > count()) fatalError(kFatalIndexAboveCount, kFatalIndexAboveCountMessage);
+        if (index < 1)
+            fatalError(kFatalIndexBelowOne, kFatalIndexBelowOneMessage);
+        if (index > count())
+            fatalError(kFatalIndexAboveCount, kFatalIndexAboveCountMessage);
         return static_cast<size_t>(index - 1);
     }
 

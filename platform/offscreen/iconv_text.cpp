@@ -5,7 +5,8 @@
 
 std::string iconvText(const std::string& text, const char* from, const char* to) {
     iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) return text;
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return text;
     std::string out;
     out.reserve(text.size() * 2);
     char* in = const_cast<char*>(text.data());
@@ -32,7 +33,8 @@ std::string iconvText(const std::string& text, const char* from, const char* to)
 std::string posixPath(const std::string& launcherPath) {
     std::string path = iconvText(launcherPath, "CP936", "UTF-8");
     for (char& c : path) {
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     }
     return path;
 }

@@ -4,9 +4,13 @@ namespace {
 OffscreenSystem* gCurrentSystem = nullptr;
 }
 
-OffscreenSystem::OffscreenSystem() : previous_(gCurrentSystem) { gCurrentSystem = this; }
+OffscreenSystem::OffscreenSystem() : previous_(gCurrentSystem) {
+    gCurrentSystem = this;
+}
 
-OffscreenSystem::~OffscreenSystem() { gCurrentSystem = previous_; }
+OffscreenSystem::~OffscreenSystem() {
+    gCurrentSystem = previous_;
+}
 
 OffscreenSystem& OffscreenSystem::current() {
     if (gCurrentSystem == nullptr) {

@@ -17,7 +17,7 @@ struct RecordedMessageBox {
 };
 
 class OffscreenSystem {
-public:
+  public:
     OffscreenSystem();
     ~OffscreenSystem();
     OffscreenSystem(const OffscreenSystem&) = delete;
@@ -77,6 +77,6 @@ public:
     std::vector<SkinCall> skinCalls;
     bool skinLibraryBroken = false;
 
-private:
+  private:
     OffscreenSystem* previous_ = nullptr;
 };

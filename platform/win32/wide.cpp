@@ -3,9 +3,10 @@
 #include <windows.h>
 
 std::wstring toWide(const std::string& text, unsigned codePage) {
-    if (text.empty()) return std::wstring();
-    int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0);
+    if (text.empty())
+        return std::wstring();
+    int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                         length);
@@ -13,7 +14,8 @@ std::wstring toWide(const std::string& text, unsigned codePage) {
 }
 
 std::string fromWide(const std::wstring& text, unsigned codePage) {
-    if (text.empty()) return std::string();
+    if (text.empty())
+        return std::string();
     int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
                                      nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(length), '\0');
@@ -25,7 +27,8 @@ std::string fromWide(const std::wstring& text, unsigned codePage) {
 std::wstring toWidePath(const std::string& path) {
     std::wstring wide = toWide(path, 936);
     for (wchar_t& c : wide) {
-        if (c == L'/') c = L'\\';
+        if (c == L'/')
+            c = L'\\';
     }
     return wide;
 }

@@ -12,7 +12,8 @@ namespace {
 
 fs::path nativeRelative(std::string relative) {
     for (char& c : relative) {
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     }
     return fs::path(relative);
 }
@@ -23,7 +24,8 @@ std::string launcherPath(const fs::path& path) {
     return text;
 #else
     for (char& c : text) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
     return text;
 #endif

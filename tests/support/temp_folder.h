@@ -5,7 +5,7 @@
 #include <string>
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -18,7 +18,7 @@ public:
     std::string read(const std::string& relative) const;
     bool exists(const std::string& relative) const;
 
-private:
+  private:
     std::string path_;
     std::string previousDirectory_;
 };
