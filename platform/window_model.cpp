@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/assets.h"
 #include "platform/fatal.h"
 #include "platform/window_view.h"
 
@@ -25,15 +26,6 @@ struct EventSource {
     int depth = 0;  // handlers running, nested ones included
 };
 EventSource gSource;
-
-Bytes assetBytes(AssetName name) {
-    if (name == nullptr || *name == '\0')
-        return Bytes();
-    Asset asset = findAsset(name);
-    if (asset.data == nullptr)
-        return Bytes();
-    return Bytes(reinterpret_cast<const char*>(asset.data), asset.size);
-}
 
 std::unique_ptr<LoadedWindow> buildWindow(const WindowTemplate& source) {
     auto window = std::make_unique<LoadedWindow>();

@@ -1,8 +1,7 @@
 // Window templates are data: one table per window, its controls front to back.
 #pragma once
 
-#include <cstdint>
-#include <string_view>
+#include "platform/assets.h"
 
 using WindowId = int;
 using ControlId = int;
@@ -42,9 +41,6 @@ struct FontSpec {
     int charset = 1;
     const char* face = "";
 };
-
-// Pictures and sounds built into the program, by asset name ("" for none).
-using AssetName = const char*;
 
 struct ControlTemplate {
     const char* name = "";
@@ -97,11 +93,3 @@ struct WindowTemplate {
 // The catalogue of every window the program can load, filled by the shell.
 void registerWindowTemplate(const WindowTemplate* window);
 const WindowTemplate* findWindowTemplate(WindowId window);
-
-// Built-in assets, filled by the shell from the program's resources.
-struct Asset {
-    const unsigned char* data = nullptr;
-    std::size_t size = 0;
-};
-void registerAsset(std::string_view name, Asset asset);
-Asset findAsset(std::string_view name);

@@ -1,9 +1,9 @@
 #include "shell/skin_setup.h"
 
+#include "assets/asset_names.h"
+#include "platform/assets.h"
 #include "platform/files.h"
 #include "platform/skin.h"
-#include "platform/window_template.h"
-#include "shell/skin_assets.h"
 
 namespace {
 
@@ -13,10 +13,10 @@ void ensureSkinLibrary() {
     Text path = runDirectory() + "\\" + kSkinLibraryName;
     if (fileExists(path))
         return;
-    Asset library = findAsset(assetName::kSkinLibrary);
-    if (library.data == nullptr)
+    Bytes library = assetBytes(assetName::kSkinLibrary);
+    if (library.empty())
         return;
-    writeWholeFile(path, Bytes(reinterpret_cast<const char*>(library.data), library.size));
+    writeWholeFile(path, library);
     setAttributes(path, kAttrHidden);
 }
 
@@ -24,8 +24,7 @@ void ensureSkinLibrary() {
 
 void setUpSkin() {
     ensureSkinLibrary();
-    Bytes skin = builtInSkin(assetName::kSkinInUse);
-    skinAttachRes(skin, "", 0, 0, 0);
+    skinAttachRes(assetBytes(assetName::kSkins[assetName::kSkinInUse - 1]), "", 0, 0, 0);
     ensureSkinLibrary();
     skinSetAero(1);
 }

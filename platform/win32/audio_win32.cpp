@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/assets.h"
 #include "platform/win32/music_queue.h"
 #include "platform/win32/wide.h"
-#include "platform/window_template.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cwctype>
 #include <string>
 
+#include "platform/assets.h"
 #include "platform/entry.h"
-#include "platform/window_template.h"
 
 namespace {
 

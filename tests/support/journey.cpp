@@ -1,7 +1,7 @@
 #include "support/journey.h"
 
 #include "assets/asset_names.h"
-#include "platform/window_template.h"
+#include "platform/assets.h"
 #include "shell/startup.h"
 
 const std::string kJourneySkinLibrary = std::string("MZ journey skin library\0\x01\x02", 26);
