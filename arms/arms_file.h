@@ -11,7 +11,3 @@ Text readArmsItem(const Text& key);
 bool writeArmsItem(const Text& key, const Text& value);
 // The preview of an arm model ("male_2"), empty when there is none.
 Bytes armPreview(const Text& model);
-
-// Shows the arms manager's switch caption, texts and previews as the file has
-// them. Does nothing while the manager is not loaded.
-void refreshArmsManager();

@@ -1,11 +1,11 @@
 // The arms manager: the notice before it opens, its refresh from the arms
 // file, and the switch that turns the custom arms on and off.
 #include "arms/arms_file.h"
+#include "arms/arms_windows.h"
+#include "core/display_text.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/window.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

@@ -1,10 +1,21 @@
-// The bot choices of the main window: their save into Save.ini and the bot
+// The main window's choices: the map, bot control, bot count and difficulty
+// restored from Save.ini at start and saved there at every launch, and the bot
 // configuration file that the modification's plugins read.
 #pragma once
 
 #include "platform/text.h"
 
 inline constexpr const char* kBotConfigFile = "cstrike\\addons\\amxmodx\\configs\\znk_launcher.cfg";
+
+// Start-up steps, in this order among the others: the saved map choice and
+// bot-control box (after the map list is loaded), the four difficulty levels,
+// then the saved difficulty and bot count.
+void restoreMapChoice();
+void fillDifficultyList();
+void restoreBotChoices();
+
+// The bot-count box: keeps its number within 0 to 31.
+void onBotCountChanged();
 
 // Saves map, bot control, bot count and difficulty as the main window shows
 // them. A failed write is ignored: the launch goes on.

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "match/bot_settings.h"
 #include "match/game_modes.h"
 #include "match/loading_layout.h"
@@ -10,10 +13,6 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

@@ -1,13 +1,11 @@
 #include "match/game_modes.h"
 
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/startup_steps.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

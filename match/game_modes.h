@@ -11,6 +11,17 @@ inline constexpr int kModeCount = 5;
 // and the renames. Renames that fail are skipped; nothing is reported.
 void activateMode(int mode);
 
+// The start-up step: the mode whose plugin list is active, if any.
+void detectCurrentMode();
+
+// The main window's mode button (opens the chooser) and the tip of the mode
+// label; the mode chooser's events.
+void onModeButtonClicked();
+void onModeTipHovered();
+void onModeChooserCreated();
+void onModeChooserDestroyed();
+void onModePictureClicked();
+
 // The folder under cstrike\gfx\loadingtga\mode that holds the mode's loading
 // images; empty for 0 (no mode detected).
 Text modeLoadingCode(int mode);

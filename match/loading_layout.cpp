@@ -1,8 +1,8 @@
 #include "match/loading_layout.h"
 
+#include "core/globals.h"
 #include "platform/files.h"
 #include "platform/registry.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -2,14 +2,12 @@
 
 #include <cstdlib>
 
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/startup_steps.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

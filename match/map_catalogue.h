@@ -8,6 +8,13 @@
 
 inline constexpr const char* kMapListFile = "LauncherRes\\Data\\Maps.ini";
 
+// The start-up step that fills the list from Maps.ini. A missing list ends
+// the program after saying so.
+void loadMapCatalogue();
+// Shows the selected map's preview; the map list's "item selected" event.
+void refreshMapPreview();
+void onMapSelected();
+
 // The file name of the selected map. With nothing selected the first map
 // stands in; nullopt only when the list holds no map at all.
 std::optional<Text> selectedMapFileName();

@@ -1,13 +1,12 @@
 // The pack editor: the four slots of one pack, each opening the weapon
 // chooser, and the save into the buy-menu file. Choices live in g.packList
 // until "保存"; "取消" drops them.
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/window.h"
 #include "quickbuy/buy_menu_file.h"
 #include "quickbuy/quick_buy.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 
 namespace {

@@ -35,3 +35,17 @@ void refreshPackPictures();
 
 // The chooser's pick: `model` into slot gQuickBuy.packSlot of g.packList.
 void choosePackWeapon(const Text& model);
+
+// The quick-buy editor, opened from the main window's "快速购买编辑" (按钮3).
+void onOpenQuickBuyEditor();
+void onQuickBuyEditorCreated();
+void onEditPackClicked();
+void onQuickBuyEditorReturn();
+// The pack editor, opened by a pack's "编辑该栏".
+void onPackEditorCreated();
+void onPackSaveClicked();
+void onPackCancelClicked();
+void onPackSlotPressed();
+// The weapon chooser, opened by a slot picture of the pack editor.
+void onQuickBuyChooserCreated();
+void onQuickBuyChooserCellPressed();

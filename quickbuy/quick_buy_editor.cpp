@@ -1,14 +1,13 @@
 // The quick-buy editor window: five rows, one per pack, each with four slot
 // pictures and an edit button. It holds the buy-menu file open while it is
 // open and reads it again after every save.
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/files.h"
 #include "platform/window.h"
 #include "quickbuy/buy_menu_file.h"
 #include "quickbuy/quick_buy.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 
 QuickBuyState gQuickBuy;

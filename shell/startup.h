@@ -5,11 +5,5 @@
 // loads the main window and returns when it has closed.
 int runLauncher();
 
-// The texts the launcher shows, converted for the display language.
-#include "platform/text.h"
-Text displayText(const Text& text);
-
-// Set-up steps of the main window that restore the saved choices.
-void restoreMapChoice();
-void restoreBotChoices();
-void fillDifficultyList();
+// The main window's "created" event: the start-up steps in their order.
+void onMainWindowCreated();

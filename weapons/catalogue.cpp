@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // The quick-buy weapon chooser: the owned weapons of the slot's category,
 // up to twenty, each a picture over its display name. A pick goes into the
 // pack being edited, which the pack editor shows at once.
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/window.h"
 #include "quickbuy/buy_menu_file.h"
 #include "quickbuy/quick_buy.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 #include "weapons/inventory.h"
 

@@ -1,10 +1,9 @@
-// The warehouse editor: reads the catalogue a moment after it opens, starts a
-// category edit in the weapon picker, and carries the warehouse switch.
+#include "weapons/warehouse_editor.h"
+
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 #include "weapons/inventory.h"
 

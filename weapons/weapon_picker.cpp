@@ -1,14 +1,15 @@
 // The weapon picker: the weapons of the edited category, 15 to a page, each
 // a picture over a check box captioned with its display name. Ticking a box
 // adds that weapon to the inventory at once.
+#include "weapons/weapon_picker.h"
+
 #include <algorithm>
 
+#include "core/display_text.h"
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/window.h"
-#include "shell/globals.h"
-#include "shell/handlers.h"
-#include "shell/startup.h"
-#include "shell/window_catalogue.h"
 #include "weapons/catalogue.h"
 #include "weapons/inventory.h"
 

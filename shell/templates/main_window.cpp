@@ -1,8 +1,15 @@
-#include "shell/templates/builders.h"
+#include "arms/arms_windows.h"
 #include "assets/asset_names.h"
+#include "core/window_ids.h"
+#include "match/bot_settings.h"
+#include "match/game_launch.h"
+#include "match/game_modes.h"
+#include "match/map_catalogue.h"
+#include "quickbuy/quick_buy.h"
+#include "shell/startup.h"
+#include "shell/templates/builders.h"
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
-#include "shell/handlers.h"
+#include "weapons/warehouse_editor.h"
 
 namespace {
 

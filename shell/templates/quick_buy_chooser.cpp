@@ -1,11 +1,11 @@
 #include <array>
 
-#include "shell/templates/builders.h"
 #include "assets/asset_names.h"
+#include "core/window_ids.h"
+#include "quickbuy/quick_buy.h"
+#include "shell/templates/builders.h"
 #include "shell/templates/cell_names.h"
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
-#include "shell/handlers.h"
 
 namespace {
 

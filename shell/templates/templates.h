@@ -1,4 +1,5 @@
-// The template of each window, defined one file per window.
+// The template of each window, defined one file per window, and their
+// registration with the window model.
 #pragma once
 
 #include <iterator>
@@ -15,3 +16,6 @@ extern const WindowTemplate kWeaponSelectionTemplate;
 extern const WindowTemplate kArmsManagerTemplate;
 extern const WindowTemplate kMaleArmChooserTemplate;
 extern const WindowTemplate kFemaleArmChooserTemplate;
+
+// Registers every template above with the window model.
+void registerWindowTemplates();

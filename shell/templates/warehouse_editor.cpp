@@ -1,7 +1,7 @@
+#include "core/window_ids.h"
 #include "shell/templates/builders.h"
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
-#include "shell/handlers.h"
+#include "weapons/warehouse_editor.h"
 
 namespace {
 

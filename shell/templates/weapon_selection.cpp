@@ -1,10 +1,10 @@
 #include <array>
 
+#include "core/window_ids.h"
 #include "shell/templates/builders.h"
 #include "shell/templates/cell_names.h"
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
-#include "shell/handlers.h"
+#include "weapons/weapon_picker.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/globals.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/globals.h"
 #include "support/temp_folder.h"
 #include "weapons/catalogue.h"
 

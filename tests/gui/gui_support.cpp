@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/window_ids.h"
 #include "platform/win32/window_win32.h"
-#include "shell/window_catalogue.h"
 
 namespace gui {
 namespace {

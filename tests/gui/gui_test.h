@@ -18,8 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "gui_support.h"
-#include "shell/window_catalogue.h"
 
 class LauncherGuiTest : public ::testing::Test {
   protected:

@@ -2,9 +2,9 @@
 // main window as the player does, through the notice.
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

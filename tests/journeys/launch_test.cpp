@@ -2,10 +2,10 @@
 // bot file, the loading layout) and the programs it starts, in order.
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/registry.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "shell/globals.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

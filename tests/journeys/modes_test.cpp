@@ -4,10 +4,10 @@
 
 #include <map>
 
+#include "core/globals.h"
+#include "core/window_ids.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/globals.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

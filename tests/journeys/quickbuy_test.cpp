@@ -3,9 +3,9 @@
 // the weapon chooser from the inventory, and the pack saved or dropped.
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

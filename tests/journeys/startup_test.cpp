@@ -3,9 +3,9 @@
 // nothing written when the window is simply closed.
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // category edits in the picker, checked against the inventory file.
 #include <gtest/gtest.h>
 
+#include "core/window_ids.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
 #include "platform/ini.h"
-#include "shell/window_catalogue.h"
 #include "support/journey.h"
 
 namespace {

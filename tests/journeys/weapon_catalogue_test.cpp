@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
+#include "core/globals.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "shell/globals.h"
 #include "support/temp_folder.h"
 #include "weapons/catalogue.h"
 

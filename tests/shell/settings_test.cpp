@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/settings.h"
 #include "platform/encoding.h"
-#include "shell/settings.h"
 #include "support/temp_folder.h"
 
 TEST(SettingsTest, LanguageSelector) {

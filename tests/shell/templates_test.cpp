@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
+#include "core/window_ids.h"
 #include "platform/text.h"
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
 
 namespace {
 

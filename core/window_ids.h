@@ -170,6 +170,3 @@ enum : ControlId {
     图片框1,
 };
 }  // namespace ArmChooser
-
-// Registers every template with the window model.
-void registerWindowCatalogue();

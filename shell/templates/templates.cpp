@@ -1,7 +1,6 @@
 #include "shell/templates/templates.h"
-#include "shell/window_catalogue.h"
 
-void registerWindowCatalogue() {
+void registerWindowTemplates() {
     for (const WindowTemplate* window :
          {&kMainWindowTemplate, &kModeChooserTemplate, &kQuickBuyEditorTemplate,
           &kPackEditorTemplate, &kQuickBuyChooserTemplate, &kWarehouseEditorTemplate,

@@ -1,0 +1,13 @@
+#include "core/display_text.h"
+
+#include "core/globals.h"
+#include "platform/display.h"
+#include "platform/encoding.h"
+
+// The display remembers what it converted, so that only these texts are
+// shown in the display code page; everything else stays GBK.
+Text displayText(const Text& text) {
+    Text shown = convertEncoding(text, g.languageSelector);
+    rememberDisplayText(shown);
+    return shown;
+}

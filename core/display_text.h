@@ -1,0 +1,9 @@
+// The texts the launcher builds and shows, converted for the display
+// language that language.ini chose at start (g.languageSelector).
+#pragma once
+
+#include "platform/text.h"
+
+// `text` as the windows should show it: as stored, or in traditional script.
+// Texts read from data files are shown as they are and never pass here.
+Text displayText(const Text& text);
