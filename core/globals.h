@@ -1,16 +1,17 @@
-// The launcher's global state: a handful of numbers and the fixed tables,
-// created empty before the main window loads and released at the end.
+// The launcher's global state: what one module hands to another (the
+// language selector, the current mode, the map file names, the weapon
+// catalogue and its pages, the category edit, the pack being edited). It is
+// created empty before the main window loads and released at the end; state
+// that one module keeps to itself lives beside that module.
 #pragma once
 
+#include "core/window_ids.h"
 #include "platform/table.h"
 #include "platform/text.h"
-#include "platform/window.h"
 
 // Element counts of the fixed tables.
 inline constexpr int kMapTableSize = 200;
 inline constexpr int kCatalogueSize = 512;
-inline constexpr int kPackCount = 5;
-inline constexpr int kChooserSlots = 20;
 inline constexpr int kCategoryCount = 4;
 inline constexpr int kPageStartSizes[kCategoryCount] = {20, 5, 2, 2};
 
@@ -28,35 +29,26 @@ struct PageTable {
 
 // One category edit of the warehouse: the picker window's page and what has
 // been added since it opened. slotPosition remembers the catalogue position
-// each of the picker's 15 slots shows (0: an empty slot).
+// each of the picker's cells shows (0: an empty cell).
 struct CategoryEdit {
     int inventoryCategory = 0;
     int selectedCount = 0;
     Text addedList;
-    Text currentValue;
     int currentPage = 0;
-    Table<int> slotPosition = Table<int>(15);
+    Table<int> slotPosition = Table<int>(WeaponSelection::kCells);
 };
 
 struct Globals {
     int languageSelector = 1;  // the conversion number for built texts
     int currentMode = 0;       // 0: no mode detected
-    int tipMode = 0;
-    float layoutFactorX = 0.0f;
-    float layoutFactorY = 0.0f;
 
     Table<Text> mapFileNames;
     WeaponCatalogue catalogue;
-    Table<Text> packCommands;
-    TextList packList;
-    Table<ControlRef> chooserLabels;
-    Table<int> commandLinePos;
-    Table<Table<int>> imageLinePos;
     PageTable pages;
-    Table<ControlRef> chooserPictures;
-
     CategoryEdit categoryEdit;
-    int warehouseSwitchValue = 0;
+    // The pack the pack editor shows: slots 1..4, then the equipment words
+    // the file had. The weapon chooser's pick goes into it.
+    TextList packList;
 };
 
 extern Globals g;

@@ -3,6 +3,7 @@
 // the template table of the same window must list the controls alike.
 #pragma once
 
+#include "core/game_files.h"
 #include "platform/window_template.h"
 
 namespace MainWindow {
@@ -43,46 +44,28 @@ enum : ControlId {
 
 namespace QuickBuyEditor {
 inline constexpr WindowId kId = 3;
-// Rows from pack 5 up to pack 1; each: lower-right, upper-right, lower-left and
-// upper-left slot picture, button, background box, label.
-enum : ControlId {
-    按钮6 = 1,
-    图片框21,
-    图片框22,
-    图片框23,
-    图片框24,
-    按钮5,
-    图片框25,
-    标签5,
-    图片框11,
-    图片框12,
-    图片框13,
-    图片框14,
-    按钮3,
-    图片框15,
-    标签3,
-    图片框16,
-    图片框17,
-    图片框18,
-    图片框19,
-    按钮4,
-    图片框20,
-    标签4,
-    图片框6,
-    图片框7,
-    图片框8,
-    图片框9,
-    按钮2,
-    图片框10,
-    标签2,
-    图片框5,
-    图片框4,
-    图片框3,
-    图片框2,
-    按钮1,
-    图片框1,
-    标签1,
-};
+enum : ControlId { 按钮6 = 1 };  // "返回主界面"
+// Then one row per pack, from pack 5 up to pack 1, seven controls each: the
+// slot pictures from slot 4 down to slot 1 (lower right, upper right, lower
+// left, upper left), the pack's "编辑该栏" button, its background box and its
+// label ("快速购买S" for pack 1).
+inline constexpr int kRowControls = kPackSlots + 3;
+constexpr ControlId rowStart(int pack) {
+    return 按钮6 + 1 + kRowControls * (kPacks - pack);
+}
+constexpr ControlId packSlot(int pack, int slot) {
+    return rowStart(pack) + kPackSlots - slot;
+}
+constexpr ControlId packButton(int pack) {
+    return rowStart(pack) + kPackSlots;
+}
+constexpr ControlId packBox(int pack) {
+    return rowStart(pack) + kPackSlots + 1;
+}
+constexpr ControlId packLabel(int pack) {
+    return rowStart(pack) + kPackSlots + 2;
+}
+inline constexpr int kControlCount = 1 + kRowControls * kPacks;
 }  // namespace QuickBuyEditor
 
 namespace PackEditor {
@@ -127,6 +110,8 @@ enum : ControlId {
 namespace WeaponSelection {
 inline constexpr WindowId kId = 7;
 inline constexpr int kCells = 15;
+// Cell n's check box has tag n, its picture tag kPictureTagBase + n.
+inline constexpr int kPictureTagBase = 600;
 enum : ControlId {
     PRI = 1,
     标签2,

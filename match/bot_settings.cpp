@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/display_text.h"
+#include "core/game_files.h"
 #include "core/settings.h"
 #include "core/window_ids.h"
 #include "match/map_catalogue.h"
@@ -35,6 +36,10 @@ void selectWithinList(ControlRef list, int index) {
 }
 
 }  // namespace
+
+Text botConfigFile() {
+    return amxConfigFile("znk_launcher.cfg");
+}
 
 void restoreMapChoice() {
     SavedChoices saved = readSavedChoices();
@@ -84,5 +89,5 @@ void writeBotConfig() {
         return;
     Text text = botConfigText(getText(mainControl(MainWindow::编辑框3), kEditContent),
                               getInt(mainControl(MainWindow::组合框2), kComboSelected));
-    writeWholeFile(kBotConfigFile, textToBytes(text));
+    writeWholeFile(botConfigFile(), textToBytes(text));
 }

@@ -5,7 +5,8 @@
 
 #include "platform/text.h"
 
-inline constexpr const char* kBotConfigFile = "cstrike\\addons\\amxmodx\\configs\\znk_launcher.cfg";
+// znk_launcher.cfg in the AMX Mod X configuration folder.
+Text botConfigFile();
 
 // Start-up steps, in this order among the others: the saved map choice and
 // bot-control box (after the map list is loaded), the four difficulty levels,

@@ -28,7 +28,7 @@ Text copyCommand(const Text& sourceFolder) {
 void prepareGameFolder(const std::optional<Text>& map) {
     saveMainWindowChoices();
     // Without bot control no bot file may remain from an earlier launch.
-    deleteFile(kBotConfigFile);
+    deleteFile(botConfigFile());
     rewriteLoadingLayout();
     writeBotConfig();
     runCommandLine(copyCommand("mode\\" + modeLoadingCode(g.currentMode)));

@@ -1,6 +1,7 @@
 #include "match/game_modes.h"
 
 #include "core/display_text.h"
+#include "core/game_files.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
 #include "platform/audio.h"
@@ -8,8 +9,6 @@
 #include "platform/window.h"
 
 namespace {
-
-constexpr const char* kConfigFolder = "cstrike\\addons\\amxmodx\\configs\\";
 
 struct Mode {
     const char* tag;
@@ -39,10 +38,12 @@ constexpr ControlId kChooserButtons[kModeCount] = {
     ModeChooser::超级按钮4, ModeChooser::超级按钮5,
 };
 
-constexpr const char* kMusicFile = "mywpnbg.mp3";
+// The mode whose tip the mode label shows: 0 until the first hover of a run
+// (detectCurrentMode, a start-up step, clears it).
+int gTipMode = 0;
 
 Text pluginList(const char* state, int mode) {
-    return Text(kConfigFolder) + state + "-" + kModes[mode - 1].tag + ".ini";
+    return amxConfigFile(Text(state) + "-" + kModes[mode - 1].tag + ".ini");
 }
 
 Text activeList(int mode) {
@@ -79,6 +80,7 @@ Text modeLoadingCode(int mode) {
 // Each test comes after the renames of the activations before it, so with one
 // "plugins-" list exactly one activation runs and re-applies its renames.
 void detectCurrentMode() {
+    gTipMode = 0;
     for (int mode = 1; mode <= kModeCount; ++mode) {
         if (fileExists(activeList(mode)))
             activateMode(mode);
@@ -88,13 +90,13 @@ void detectCurrentMode() {
 // The tip follows the mode lazily: it is read again only at the first hover
 // after the mode changed. Tip files are shown as stored.
 void onModeTipHovered() {
-    if (g.currentMode == g.tipMode)
+    if (g.currentMode == gTipMode)
         return;
     Text path =
         runDirectory() + "\\LauncherRes\\Data\\ModeTip\\Tip_" + toText(g.currentMode) + ".txt";
     Text tip = bytesToText(readWholeFile(path));
     addBalloonTip(controlHandle(ControlRef{MainWindow::kId, MainWindow::标签1}), tip, true, false);
-    g.tipMode = g.currentMode;
+    gTipMode = g.currentMode;
 }
 
 // The music stays off while the chooser is open.

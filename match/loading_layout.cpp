@@ -1,6 +1,5 @@
 #include "match/loading_layout.h"
 
-#include "core/globals.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
@@ -11,6 +10,8 @@ constexpr int kColumns = 4;
 constexpr int kRows = 3;
 constexpr int kFirstTileLine = 56;
 constexpr int kTileLines = 15;
+constexpr float kLayoutFactorX = 0.0640625f;
+constexpr float kLayoutFactorY = 0.92f;
 
 Text joinLines(const TextList& lines) {
     Text text;
@@ -42,10 +43,8 @@ bool editLine(Text& text, int n, const Text& value) {
 std::optional<Text> layoutForScreen(const Text& layout, int width, int height) {
     // The factors are single precision and the products double: with a width
     // of 640, 640 × f is 40.99999... and so 40, where 0.0640625 would give 41.
-    g.layoutFactorX = 0.0640625f;
-    g.layoutFactorY = 0.92f;
-    const double f = g.layoutFactorX;
-    const double gy = g.layoutFactorY;
+    const double f = kLayoutFactorX;
+    const double gy = kLayoutFactorY;
     const int wide = static_cast<int>(width / 4.0);
     const int tall = static_cast<int>(height / 3.0);
 

@@ -7,10 +7,9 @@
 // Every other byte of the file stays as it is, line ends included.
 #pragma once
 
+#include "core/game_files.h"
 #include "platform/text.h"
 
-inline constexpr int kPacks = 5;
-inline constexpr int kPackSlots = 4;
 // Slots 1 to 3 show a picture in the game's menu; the grenade has none.
 inline constexpr int kPackImages = 3;
 

@@ -12,7 +12,6 @@ struct QuickBuyState {
     // nothing else can remove it meanwhile; 0 when it could not be opened.
     FileNumber buyMenuFile = 0;
     int currentPackNumber = 0;  // 1..5
-    Text currentPackText;       // the pack's command list when the pack editor opened
     int packSlot = 0;           // the slot the weapon chooser fills: 1..4
 };
 

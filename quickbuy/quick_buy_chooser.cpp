@@ -20,7 +20,7 @@ TextList ownedWeaponsOfSlot(int slot) {
     for (const Text& model : readCategoryList(slot)) {
         // An empty entry (two commas in a row) is no weapon, and a name the
         // buy-menu file cannot hold would break the pack it is written into.
-        if (fitsPackLine(model) && offered.count() < kChooserSlots)
+        if (fitsPackLine(model) && offered.count() < QuickBuyChooser::kCells)
             offered.append(model);
     }
     return offered;
@@ -31,7 +31,7 @@ TextList ownedWeaponsOfSlot(int slot) {
 // names all the same.
 void readCatalogueIfUnread() {
     if (g.catalogue.catalogueCount == 0)
-        loadCatalogueFile(runDirectory() + kConfigsFolder + "\\znk_wpn.ini");
+        loadCatalogueFile(catalogueFilePath());
 }
 
 // The display name of the last catalogue position with this model; a model
@@ -41,13 +41,17 @@ Text captionOf(const Text& model) {
     return position > 0 ? g.catalogue.displayName[position] : model;
 }
 
+ControlRef cellPicture(int cell) {
+    return {QuickBuyChooser::kId, QuickBuyChooser::cellPicture(cell)};
+}
+
+ControlRef cellLabel(int cell) {
+    return {QuickBuyChooser::kId, QuickBuyChooser::cellLabel(cell)};
+}
+
 }  // namespace
 
 void onQuickBuyChooserCreated() {
-    for (int cell = 1; cell <= kChooserSlots; ++cell) {
-        g.chooserPictures[cell] = {QuickBuyChooser::kId, QuickBuyChooser::cellPicture(cell)};
-        g.chooserLabels[cell] = {QuickBuyChooser::kId, QuickBuyChooser::cellLabel(cell)};
-    }
     TextList owned = ownedWeaponsOfSlot(gQuickBuy.packSlot);
     if (owned.empty()) {
         messageBox("仓库中没有此类武器！", kMbIconExclamation, "警告");
@@ -57,11 +61,11 @@ void onQuickBuyChooserCreated() {
     readCatalogueIfUnread();
     for (int cell = 1; cell <= owned.count(); ++cell) {
         const Text& model = owned[cell];
-        setProperty(g.chooserPictures[cell], kPropVisible, 1);
-        setProperty(g.chooserLabels[cell], kPropVisible, 1);
-        setProperty(g.chooserLabels[cell], kLabelCaption, captionOf(model));
-        setProperty(g.chooserLabels[cell], kPropTag, model);
-        setProperty(g.chooserPictures[cell], kPicture, weaponPicture(model));
+        setProperty(cellPicture(cell), kPropVisible, 1);
+        setProperty(cellLabel(cell), kPropVisible, 1);
+        setProperty(cellLabel(cell), kLabelCaption, captionOf(model));
+        setProperty(cellLabel(cell), kPropTag, model);
+        setProperty(cellPicture(cell), kPicture, weaponPicture(model));
     }
 }
 
@@ -69,8 +73,8 @@ void onQuickBuyChooserCreated() {
 void onQuickBuyChooserCellPressed() {
     ControlRef picture = eventSourceControl();
     int cell = toInteger(getText(picture, kPropTag));
-    if (cell < 1 || cell > kChooserSlots)
+    if (cell < 1 || cell > QuickBuyChooser::kCells)
         return;
-    choosePackWeapon(getText(g.chooserLabels[cell], kPropTag));
+    choosePackWeapon(getText(cellLabel(cell), kPropTag));
     closeWindow(picture);
 }

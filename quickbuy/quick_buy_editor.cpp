@@ -14,69 +14,33 @@ QuickBuyState gQuickBuy;
 
 namespace {
 
-struct EditorRow {
-    ControlId label;
-    const char* caption;
-    ControlId button;
-    ControlId slots[kPackSlots];
-};
+using QuickBuyEditor::packButton;
+using QuickBuyEditor::packLabel;
+using QuickBuyEditor::packSlot;
 
-// Rows by pack; the slot pictures in slot order: upper left, lower left,
-// upper right, lower right.
-constexpr EditorRow kRows[kPacks] = {
-    {QuickBuyEditor::标签1,
-     "快速购买S",
-     QuickBuyEditor::按钮1,
-     {QuickBuyEditor::图片框2, QuickBuyEditor::图片框3, QuickBuyEditor::图片框4,
-      QuickBuyEditor::图片框5}},
-    {QuickBuyEditor::标签2,
-     "快速购买D",
-     QuickBuyEditor::按钮2,
-     {QuickBuyEditor::图片框9, QuickBuyEditor::图片框8, QuickBuyEditor::图片框7,
-      QuickBuyEditor::图片框6}},
-    {QuickBuyEditor::标签4,
-     "快速购买F",
-     QuickBuyEditor::按钮4,
-     {QuickBuyEditor::图片框19, QuickBuyEditor::图片框18, QuickBuyEditor::图片框17,
-      QuickBuyEditor::图片框16}},
-    {QuickBuyEditor::标签3,
-     "快速购买G",
-     QuickBuyEditor::按钮3,
-     {QuickBuyEditor::图片框14, QuickBuyEditor::图片框13, QuickBuyEditor::图片框12,
-      QuickBuyEditor::图片框11}},
-    {QuickBuyEditor::标签5,
-     "快速购买H",
-     QuickBuyEditor::按钮5,
-     {QuickBuyEditor::图片框24, QuickBuyEditor::图片框23, QuickBuyEditor::图片框22,
-      QuickBuyEditor::图片框21}},
-};
+// The labels' captions, by pack.
+constexpr const char* kPackCaptions[kPacks] = {"快速购买S", "快速购买D", "快速购买F", "快速购买G",
+                                               "快速购买H"};
+
+// Each pack's command list as the latest scan found it: what a marker that
+// has gone since would have said is never kept.
+Table<Text> gPackCommands(kPacks);
 
 void setEditorCaptions() {
-    for (const EditorRow& row : kRows) {
-        setProperty(QuickBuyEditor::kId, row.label, kLabelCaption, displayText(row.caption));
-        setProperty(QuickBuyEditor::kId, row.button, kButtonCaption, displayText("编辑该栏"));
+    for (int pack = 1; pack <= kPacks; ++pack) {
+        setProperty(QuickBuyEditor::kId, packLabel(pack), kLabelCaption,
+                    displayText(kPackCaptions[pack - 1]));
+        setProperty(QuickBuyEditor::kId, packButton(pack), kButtonCaption, displayText("编辑该栏"));
     }
     setProperty(QuickBuyEditor::kId, QuickBuyEditor::按钮6, kButtonCaption,
                 displayText("返回主界面"));
 }
 
-// What the latest scan found replaces what an earlier one did: a marker that
-// has gone since reads as missing, never as its old position.
-void storeScan(const BuyMenuScan& scan) {
-    for (int pack = 1; pack <= kPacks; ++pack) {
-        const PackLines& lines = scan.packs[pack - 1];
-        g.commandLinePos[pack] = static_cast<int>(lines.commandLine);
-        for (int image = 1; image <= kPackImages; ++image)
-            g.imageLinePos[pack][image] = static_cast<int>(lines.imageLines[image - 1]);
-        g.packCommands[pack] = lines.commandList;
-    }
-}
-
 void showPackPictures(int pack) {
-    TextList slots = splitText(g.packCommands[pack], ";");
+    TextList slots = splitText(gPackCommands[pack], ";");
     for (int slot = 1; slot <= kPackSlots && slot <= slots.count(); ++slot) {
         if (!slots[slot].empty())
-            setProperty(QuickBuyEditor::kId, kRows[pack - 1].slots[slot - 1], kPicture,
+            setProperty(QuickBuyEditor::kId, packSlot(pack, slot), kPicture,
                         weaponPicture(slots[slot]));
     }
 }
@@ -85,8 +49,7 @@ void showPackPictures(int pack) {
 // badly opens empty rather than short.
 void openPack(int pack) {
     gQuickBuy.currentPackNumber = pack;
-    gQuickBuy.currentPackText = g.packCommands[pack];
-    g.packList = splitText(gQuickBuy.currentPackText, ";");
+    g.packList = splitText(gPackCommands[pack], ";");
     if (g.packList.count() < kPackSlots)
         g.packList.resize(kPackSlots);
     loadWindow(PackEditor::kId, true);
@@ -110,9 +73,11 @@ void scanBuyMenu() {
     gQuickBuy.buyMenuFile = openFile(buyMenuPath(), kOpenReadWrite, kShareReadWrite);
     if (gQuickBuy.buyMenuFile == 0)
         content.clear();
-    storeScan(scanBuyMenuText(content));
-    for (int pack = 1; pack <= kPacks; ++pack)
+    BuyMenuScan scan = scanBuyMenuText(content);
+    for (int pack = 1; pack <= kPacks; ++pack) {
+        gPackCommands[pack] = scan.packs[pack - 1].commandList;
         showPackPictures(pack);
+    }
 }
 
 // The new file is made from a fresh reading of the old one, so the positions
@@ -141,7 +106,7 @@ void onQuickBuyEditorCreated() {
 void onEditPackClicked() {
     ControlId button = eventSourceControl().control;
     for (int pack = 1; pack <= kPacks; ++pack) {
-        if (kRows[pack - 1].button == button)
+        if (packButton(pack) == button)
             return openPack(pack);
     }
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/display_text.h"
+#include "core/game_files.h"
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/window_ids.h"
@@ -16,12 +17,6 @@
 #include "platform/window.h"
 #include "shell/skin_setup.h"
 #include "shell/templates/templates.h"
-
-namespace {
-
-constexpr const char* kMusicFile = "mywpnbg.mp3";
-
-}  // namespace
 
 int runLauncher() {
     enterRunDirectory();

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/display_text.h"
+#include "core/game_files.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
 #include "platform/dialogs.h"
@@ -147,6 +148,10 @@ class CatalogueLines {
 
 }  // namespace
 
+Text catalogueFilePath() {
+    return runDirectory() + "\\" + amxConfigFile("znk_wpn.ini");
+}
+
 int categoryOfWeaponId(int weaponId) {
     int bit = shiftLeft(1, weaponId);
     if (bitAnd(bit, kPrimaryIds) != 0)
@@ -197,8 +202,7 @@ bool loadCatalogueFile(const Text& path) {
 
 void readCatalogue() {
     setProperty(WarehouseEditor::kId, WarehouseEditor::时钟1, kTimerInterval, 0);
-    Text path = runDirectory() + kConfigsFolder + "\\znk_wpn.ini";
-    if (!loadCatalogueFile(path)) {
+    if (!loadCatalogueFile(catalogueFilePath())) {
         messageBox("znk_wpn.ini read error ! Exiting...", kMbOk);
         endProgram();
     }

@@ -6,6 +6,7 @@
 // The launcher only reads this file.
 #pragma once
 
+#include "core/window_ids.h"
 #include "platform/text.h"
 
 inline constexpr int kNoCategory = 0;
@@ -14,10 +15,11 @@ inline constexpr int kSecondary = 2;
 inline constexpr int kMelee = 3;
 inline constexpr int kHegrenade = 4;
 
-inline constexpr int kWeaponsPerPage = 15;
+// A page holds what the weapon picker shows at once.
+inline constexpr int kWeaponsPerPage = WeaponSelection::kCells;
 
-// The folder of the catalogue and the inventory file, after the run directory.
-inline constexpr const char* kConfigsFolder = "\\cstrike\\addons\\amxmodx\\configs";
+// The game folder's catalogue, as a full path.
+Text catalogueFilePath();
 
 // The category of a Counter-Strike weapon number; ids of 32 and more count as
 // the id modulo 32, as the game's bit masks do.

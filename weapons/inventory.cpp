@@ -1,5 +1,6 @@
 #include "weapons/inventory.h"
 
+#include "core/game_files.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "weapons/catalogue.h"
@@ -24,7 +25,7 @@ const CategoryInfo& infoOf(int category) {
 }  // namespace
 
 Text inventoryFilePath() {
-    return runDirectory() + kConfigsFolder + "\\znk_precachewpn.ini";
+    return runDirectory() + "\\" + amxConfigFile("znk_precachewpn.ini");
 }
 
 Text categoryKey(int category) {

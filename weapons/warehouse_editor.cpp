@@ -22,8 +22,7 @@ ControlRef editorControl(ControlId control) {
 }
 
 void refreshWarehouseSwitch() {
-    g.warehouseSwitchValue = readWarehouseSwitch();
-    const char* caption = g.warehouseSwitchValue > 0 ? kSwitchOnCaption : kSwitchOffCaption;
+    const char* caption = readWarehouseSwitch() > 0 ? kSwitchOnCaption : kSwitchOffCaption;
     setProperty(editorControl(WarehouseEditor::按钮2), kButtonCaption, displayText(caption));
 }
 

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int kSlots = WeaponSelection::kCells;
-constexpr int kPictureTagBase = 600;
 
 ControlRef pickerControl(ControlId control) {
     return {WeaponSelection::kId, control};
@@ -31,13 +30,16 @@ void showCount() {
 
 // Slots are found by their tags (check box n, picture 600 + n), as the
 // picker's layout numbers its cells in reading order.
+ControlRef slotPicture(int slot) {
+    return findControlByTag(WeaponSelection::kId, WeaponSelection::kPictureTagBase + slot);
+}
+
 void showWeaponInSlot(int slot, int position) {
     ControlRef box = findControlByTag(WeaponSelection::kId, slot);
     setProperty(box, kCheckBoxCaption, g.catalogue.displayName[position]);
     setProperty(box, kPropDisabled, 0);
     setProperty(box, kCheckBoxTicked, 0);
-    setProperty(findControlByTag(WeaponSelection::kId, kPictureTagBase + slot), kPicture,
-                weaponPicture(g.catalogue.modelName[position]));
+    setProperty(slotPicture(slot), kPicture, weaponPicture(g.catalogue.modelName[position]));
     g.categoryEdit.slotPosition[slot] = position;
 }
 
@@ -45,8 +47,7 @@ void showEmptySlot(int slot) {
     ControlRef box = findControlByTag(WeaponSelection::kId, slot);
     setProperty(box, kCheckBoxCaption, displayText("空"));
     setProperty(box, kPropDisabled, 1);
-    setProperty(findControlByTag(WeaponSelection::kId, kPictureTagBase + slot), kPicture,
-                weaponPicture("empty"));
+    setProperty(slotPicture(slot), kPicture, weaponPicture("empty"));
     g.categoryEdit.slotPosition[slot] = 0;
 }
 
@@ -121,9 +122,9 @@ void onWeaponCellClicked() {
     int limit = categoryLimit(category);
     ++edit.selectedCount;
     showCount();
-    edit.currentValue = readCategoryValue(category) + g.catalogue.modelName[position] + ",";
+    Text value = readCategoryValue(category) + g.catalogue.modelName[position] + ",";
     edit.addedList += getText(box, kCheckBoxCaption) + " ";
-    writeCategoryValue(category, edit.currentValue);
+    writeCategoryValue(category, value);
     if (edit.selectedCount == limit)
         finishWithMessage("Weapons Full! You have added these weapons:");
 }

@@ -8,20 +8,21 @@
 
 namespace {
 
-// One row of the editor: a pack's label, background box, four slot pictures
-// (upper-left, lower-left, upper-right, lower-right) and its edit button.
+// The names and places of one pack's row: its label, background box, four
+// slot pictures (upper-left, lower-left, upper-right, lower-right) and its
+// edit button. Where each control stands in the list is QuickBuyEditor's.
 struct PackRow {
     const char* label;
     Rect labelRect;
     const char* caption;
     const char* box;
     int boxLeft, boxTop;
-    const char* slots[4];
+    const char* slots[kPackSlots];
     const char* button;
     int buttonLeft, buttonTop;
 };
 
-constexpr PackRow kRows[] = {
+constexpr PackRow kRows[kPacks] = {
     {"标签1",
      {27, 45, 81, 39},
      "快速购买S",
@@ -74,41 +75,39 @@ constexpr PackRow kRows[] = {
      473},
 };
 
-constexpr AssetName kSlotPlaceholders[4] = {assetName::kSlots[0], assetName::kSlots[1],
-                                            assetName::kSlots[2], assetName::kSlots[3]};
-
 // Slot offsets from the background box: columns 5 and 204 pixels right of its
-// left edge, the lower picture 47 pixels below the upper one.
+// left edge, the lower picture 47 pixels below the upper one. Each slot shows
+// the placeholder of its category until the file names a weapon.
 Row slotPicture(const PackRow& row, int slot) {
-    int left = row.boxLeft + (slot < 2 ? 5 : 204);
-    int top = row.boxTop + (slot % 2 == 0 ? 0 : 47);
-    return pictureBox(row.slots[slot], {left, top, 184, 40}, 2)
+    int left = row.boxLeft + (slot <= 2 ? 5 : 204);
+    int top = row.boxTop + (slot % 2 == 1 ? 0 : 47);
+    return pictureBox(row.slots[slot - 1], {left, top, 184, 40}, 2)
         .background(kWhite)
-        .image(kSlotPlaceholders[slot]);
+        .image(assetName::kSlots[slot - 1]);
 }
 
-constexpr int kControlCount = 1 + 5 * 7;
+using QuickBuyEditor::kControlCount;
 
 std::array<ControlTemplate, kControlCount> makeControls() {
+    using QuickBuyEditor::packBox, QuickBuyEditor::packButton, QuickBuyEditor::packLabel,
+        QuickBuyEditor::packSlot;
     std::array<ControlTemplate, kControlCount> controls;
-    int next = 0;
-    controls[next++] =
+    controls[QuickBuyEditor::按钮6 - 1] =
         button("按钮6", {296, 576, 104, 40}, "返回主界面").clicked(onQuickBuyEditorReturn);
-    // Rows from pack 5 up to pack 1: slots lower-right, upper-right, lower-left,
-    // upper-left, then the button, the background box and the label.
-    for (int pack = 5; pack >= 1; --pack) {
+    for (int pack = 1; pack <= kPacks; ++pack) {
         const PackRow& row = kRows[pack - 1];
-        for (int slot : {3, 2, 1, 0})
-            controls[next++] = slotPicture(row, slot);
-        controls[next++] = button(row.button, {row.buttonLeft, row.buttonTop, 88, 40}, "编辑该栏")
-                               .clicked(onEditPackClicked);
-        controls[next++] =
+        for (int slot = 1; slot <= kPackSlots; ++slot)
+            controls[packSlot(pack, slot) - 1] = slotPicture(row, slot);
+        controls[packButton(pack) - 1] =
+            button(row.button, {row.buttonLeft, row.buttonTop, 88, 40}, "编辑该栏")
+                .clicked(onEditPackClicked);
+        controls[packBox(pack) - 1] =
             pictureBox(row.box, {row.boxLeft, row.boxTop, 520, 89}, 0).background(kWhite);
-        controls[next++] = Row(row.label, ControlKind::Label, row.labelRect)
-                               .text(row.caption)
-                               .colour(0x0060C0)
-                               .withFont(16, 700, kCharsetGb2312)
-                               .aligned(HAlign::Left, VAlign::Centre);
+        controls[packLabel(pack) - 1] = Row(row.label, ControlKind::Label, row.labelRect)
+                                            .text(row.caption)
+                                            .colour(0x0060C0)
+                                            .withFont(16, 700, kCharsetGb2312)
+                                            .aligned(HAlign::Left, VAlign::Centre);
     }
     return controls;
 }

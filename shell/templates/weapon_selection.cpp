@@ -21,7 +21,8 @@ constexpr int kNameOfCell[kCells + 1] = {0, 1, 2, 4, 3, 5, 10, 9, 8, 7, 6, 15, 1
 const NumberedNames kPictureNames("图片框", 1, kCells);
 const NumberedNames kCheckBoxNames("选择框", 1, kCells);
 const NumberedNames kCheckBoxTags("", 1, kCells);
-const NumberedNames kPictureTags("", 601, 600 + kCells);
+const NumberedNames kPictureTags("", WeaponSelection::kPictureTagBase + 1,
+                                 WeaponSelection::kPictureTagBase + kCells);
 
 constexpr int kFixed = 5;
 
@@ -48,7 +49,7 @@ std::array<ControlTemplate, kFixed + 2 * kCells> makeControls() {
                 .clicked(onWeaponCellClicked);
         controls[WeaponSelection::cellPicture(cell) - 1] =
             pictureBox(kPictureNames(name), {kPictureLefts[column], kPictureTops[row], 144, 64}, 2)
-                .withTag(kPictureTags(600 + cell));
+                .withTag(kPictureTags(WeaponSelection::kPictureTagBase + cell));
     }
     return controls;
 }

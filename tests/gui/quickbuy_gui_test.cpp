@@ -39,7 +39,7 @@ TEST_F(LauncherGuiTest, PackEditedThroughTheChooserIsSavedIntoTheBuyMenuFile) {
     HWND editor = gui::openFromMain(launcher, LauncherWindow::QuickBuyEditor);
     ASSERT_NE(editor, nullptr) << why();
     EXPECT_TRUE(held(game));
-    ASSERT_TRUE(gui::click(gui::control(editor, QuickBuyEditor::按钮4))) << why();
+    ASSERT_TRUE(gui::click(gui::control(editor, QuickBuyEditor::packButton(3)))) << why();
     HWND pack = launcher.waitForActiveWindowOtherThan(editor);
     ASSERT_NE(pack, nullptr) << why();
     EXPECT_EQ(gui::text(pack), W("正在编辑快速购买栏[3]"));

@@ -170,14 +170,16 @@ TEST(QuickBuy, EditingAPackThroughTheChooserRewritesItsFourLinesAndNothingElse) 
         EXPECT_FALSE(user.windowOpen());
     });
     journey.inEditor([&](OffscreenUser& user) {
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框19), weaponPicture("awp"));
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框16),
+        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(3, 1)),
+                  weaponPicture("awp"));
+        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(3, 4)),
                   weaponPicture("hegrenade"));
         EXPECT_TRUE(journey.buyMenuHeld());
 
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮4));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(3)));
         // The editor shows the saved pack, and holds the file again.
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框19), weaponPicture("ak47"));
+        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(3, 1)),
+                  weaponPicture("ak47"));
         EXPECT_TRUE(journey.buyMenuHeld());
         EXPECT_TRUE(user.click(QuickBuyEditor::按钮6));
         EXPECT_FALSE(user.windowOpen());
@@ -208,9 +210,10 @@ TEST(QuickBuy, CancelEscAndTheCloseBoxLeaveTheFileByteForByte) {
         EXPECT_TRUE(user.pressEsc());
     });
     journey.inEditor([&](OffscreenUser& user) {
-        EXPECT_EQ(user.text(QuickBuyEditor::标签1), convertEncoding("快速购买S", kGbkToBig5));
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮1));
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮1));
+        EXPECT_EQ(user.text(QuickBuyEditor::packLabel(1)),
+                  convertEncoding("快速购买S", kGbkToBig5));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(1)));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(1)));
         EXPECT_TRUE(journey.buyMenuHeld());
         user.closeBox();
     });
@@ -247,7 +250,7 @@ TEST(QuickBuy, ChooserOffersUpToTwentyOwnedWeaponsOfTheSlotsCategory) {
         user.click(PackEditor::按钮2);
     });
     journey.inEditor([](OffscreenUser& user) {
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮5));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(5)));
         user.click(QuickBuyEditor::按钮6);
     });
 
@@ -296,15 +299,15 @@ TEST(QuickBuy, BrokenPacksShowEmptyAndSaveOnlyWhereTheirMarkersAre) {
     journey.inEditor([&](OffscreenUser& user) {
         // Pack 2 reads well without its image markers, its empty slot shows
         // no weapon; the other packs show nothing.
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框8), weaponPicture("usp"));
-        for (ControlId slot :
-             {QuickBuyEditor::图片框2, QuickBuyEditor::图片框9, QuickBuyEditor::图片框19,
-              QuickBuyEditor::图片框14, QuickBuyEditor::图片框24}) {
-            EXPECT_FALSE(showsWeapon(user, user.window(), slot)) << slot;
+        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(2, 2)),
+                  weaponPicture("usp"));
+        for (int pack = 1; pack <= 5; ++pack) {
+            EXPECT_FALSE(showsWeapon(user, user.window(), QuickBuyEditor::packSlot(pack, 1)))
+                << pack;
+            if (pack != 4) {
+                EXPECT_TRUE(user.click(QuickBuyEditor::packButton(pack)));
+            }
         }
-        for (ControlId button : {QuickBuyEditor::按钮1, QuickBuyEditor::按钮2,
-                                 QuickBuyEditor::按钮4, QuickBuyEditor::按钮5})
-            EXPECT_TRUE(user.click(button));
         user.click(QuickBuyEditor::按钮6);
     });
 
@@ -338,7 +341,7 @@ TEST(QuickBuy, ASaveTheFileRefusesLeavesItFullyOldAndTheChoicesOpen) {
         EXPECT_TRUE(user.click(PackEditor::按钮2));
         EXPECT_EQ(journey.buyMenu(), gameBuyMenu());
         EXPECT_TRUE(user.windowOpen());
-        EXPECT_EQ(picture(user, QuickBuyEditor::kId, QuickBuyEditor::图片框14),
+        EXPECT_EQ(picture(user, QuickBuyEditor::kId, QuickBuyEditor::packSlot(4, 1)),
                   weaponPicture("mp5"));
         // The file is made read-only while the editor holds it.
         journey.system.failWriteAfterBytes = -1;
@@ -353,8 +356,9 @@ TEST(QuickBuy, ASaveTheFileRefusesLeavesItFullyOldAndTheChoicesOpen) {
         EXPECT_FALSE(user.windowOpen());
     });
     journey.inEditor([&](OffscreenUser& user) {
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮3));
-        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::图片框14), weaponPicture("ak47"));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(4)));
+        EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(4, 1)),
+                  weaponPicture("ak47"));
         EXPECT_TRUE(journey.buyMenuHeld());
         user.click(QuickBuyEditor::按钮6);
     });
@@ -371,7 +375,7 @@ TEST(QuickBuy, AMissingBuyMenuShowsNothingAndIsNeverCreated) {
         EXPECT_FALSE(user.windowOpen());
     });
     journey.inEditor([&](OffscreenUser& user) {
-        EXPECT_TRUE(user.click(QuickBuyEditor::按钮1));
+        EXPECT_TRUE(user.click(QuickBuyEditor::packButton(1)));
         user.click(QuickBuyEditor::按钮6);
     });
     EXPECT_FALSE(journey.folder.exists(kBuyMenu));

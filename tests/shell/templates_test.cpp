@@ -46,12 +46,22 @@ TEST(WindowTemplates, ControlIdsNameTheirRows) {
     const WindowTemplate& quick = kQuickBuyEditorTemplate;
     EXPECT_EQ(quick.controlCount, 36);
     EXPECT_CONTROL(quick, QuickBuyEditor, 按钮6);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 图片框21);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 图片框15);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 按钮4);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 标签2);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 图片框2);
-    EXPECT_CONTROL(quick, QuickBuyEditor, 标签1);
+    // The numbers in the names of each pack's label, button, box and slots 1 to 4.
+    const int rowNames[kPacks][7] = {{1, 1, 1, 2, 3, 4, 5},
+                                     {2, 2, 10, 9, 8, 7, 6},
+                                     {4, 4, 20, 19, 18, 17, 16},
+                                     {3, 3, 15, 14, 13, 12, 11},
+                                     {5, 5, 25, 24, 23, 22, 21}};
+    for (int pack = 1; pack <= kPacks; ++pack) {
+        const int* n = rowNames[pack - 1];
+        EXPECT_EQ(nameOf(quick, QuickBuyEditor::packLabel(pack)), "标签" + std::to_string(n[0]));
+        EXPECT_EQ(nameOf(quick, QuickBuyEditor::packButton(pack)), "按钮" + std::to_string(n[1]));
+        EXPECT_EQ(nameOf(quick, QuickBuyEditor::packBox(pack)), "图片框" + std::to_string(n[2]));
+        for (int slot = 1; slot <= kPackSlots; ++slot) {
+            EXPECT_EQ(nameOf(quick, QuickBuyEditor::packSlot(pack, slot)),
+                      "图片框" + std::to_string(n[2 + slot]));
+        }
+    }
 
     EXPECT_CONTROL(kPackEditorTemplate, PackEditor, 图片框5);
     EXPECT_CONTROL(kPackEditorTemplate, PackEditor, 图片框1);
@@ -119,9 +129,9 @@ TEST(WindowTemplates, EveryWindowHasUniqueNamesAndItsTitle) {
     EXPECT_EQ(std::string(kArmsManagerTemplate.title), "ZIZID手臂 管理器");
     // The quick-buy slots sit 5 and 204 pixels right of their box, 47 apart.
     const ControlTemplate* slots = kQuickBuyEditorTemplate.controls;
-    EXPECT_EQ(slots[QuickBuyEditor::图片框2 - 1].rect.left, 134);
-    EXPECT_EQ(slots[QuickBuyEditor::图片框5 - 1].rect.left, 333);
-    EXPECT_EQ(slots[QuickBuyEditor::图片框5 - 1].rect.top, 62);
+    EXPECT_EQ(slots[QuickBuyEditor::packSlot(1, 1) - 1].rect.left, 134);
+    EXPECT_EQ(slots[QuickBuyEditor::packSlot(1, 4) - 1].rect.left, 333);
+    EXPECT_EQ(slots[QuickBuyEditor::packSlot(1, 4) - 1].rect.top, 62);
 }
 
 }  // namespace
