@@ -1,7 +1,7 @@
 // The male and female arm choosers: three previews each; pressing one
 // chooses that model for the chooser's sex and returns to the manager.
 #include "arms/arms_file.h"
-#include "arms/arms_windows.h"
+#include "arms/arms_manager.h"
 #include "core/window_ids.h"
 #include "platform/window.h"
 

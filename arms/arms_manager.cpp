@@ -1,7 +1,7 @@
 // The arms manager: the notice before it opens, its refresh from the arms
 // file, and the switch that turns the custom arms on and off.
 #include "arms/arms_file.h"
-#include "arms/arms_windows.h"
+#include "arms/arms_manager.h"
 #include "core/display_text.h"
 #include "core/window_ids.h"
 #include "platform/dialogs.h"

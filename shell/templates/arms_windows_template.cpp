@@ -1,4 +1,4 @@
-#include "arms/arms_windows.h"
+#include "arms/arms_manager.h"
 #include "core/window_ids.h"
 #include "shell/templates/builders.h"
 #include "shell/templates/templates.h"

@@ -1,4 +1,4 @@
-#include "arms/arms_windows.h"
+#include "arms/arms_manager.h"
 #include "assets/asset_names.h"
 #include "core/window_ids.h"
 #include "match/bot_settings.h"
