@@ -1,12 +1,11 @@
 #include "match/map_catalogue.h"
 
-#include <cstdlib>
-
 #include "core/display_text.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/window.h"
 
 namespace {
@@ -68,7 +67,7 @@ void loadMapCatalogue() {
     FileNumber file = openFile(kMapListFile, kOpenRead);
     if (file == 0) {
         messageBox(displayText("地图配置文件不存在,程序结束"), kMbOk);
-        std::exit(0);
+        endProgram(0);
     }
     int count = 0;
     // Text mode ends the list at a 0x00 or 0x1A byte, where a line stops

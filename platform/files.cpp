@@ -9,6 +9,7 @@
 #include <ctime>
 #include <map>
 
+#include "platform/failures.h"
 #include "platform/native_file.h"
 
 namespace {
@@ -304,12 +305,32 @@ Bytes readWholeFile(const Text& path) {
     return bytes;
 }
 
+bool deleteFile(const Text& path) {
+    clearSystemError();
+    if (nativeDelete(path))
+        return true;
+    recordFailure("delete", path);
+    return false;
+}
+
+bool renameFile(const Text& oldPath, const Text& newPath) {
+    clearSystemError();
+    if (nativeRename(oldPath, newPath))
+        return true;
+    recordFailure("rename", oldPath + " -> " + newPath);
+    return false;
+}
+
+// Every way this can fail is recorded once, with the reason the system gave
+// at that moment, before the clean-up can change it.
 bool writeWholeFile(const Text& path, std::initializer_list<Bytes> buffers) {
     if (path.empty())
         return false;
     int attributes = getAttributes(path);
-    if (attributes >= 0 && (attributes & kAttrReadOnly) != 0)
+    if (attributes >= 0 && (attributes & kAttrReadOnly) != 0) {
+        recordFailure("write", path, "the file is read-only");
         return false;
+    }
 
     // The temporary file sits beside the target so that replacing is a rename
     // on one volume; a name that is taken is simply tried again.
@@ -317,10 +338,14 @@ bool writeWholeFile(const Text& path, std::initializer_list<Bytes> buffers) {
     NativeHandle handle = kNoNativeFile;
     for (int attempt = 0; attempt < 8 && handle == kNoNativeFile; ++attempt) {
         temporary = temporaryNameFor(path);
+        clearSystemError();
         handle = nativeOpen(temporary, kNativeCreateNew, kShareExclusive);
     }
-    if (handle == kNoNativeFile)
+    if (handle == kNoNativeFile) {
+        recordFailure("write", path);
         return false;
+    }
+    clearSystemError();
     bool written = true;
     long long offset = 0;
     for (const Bytes& buffer : buffers) {
@@ -332,9 +357,15 @@ bool writeWholeFile(const Text& path, std::initializer_list<Bytes> buffers) {
         offset += size;
     }
     written = written && nativeFlush(handle);
+    if (!written)
+        recordFailure("write", path);
     nativeClose(handle);
-    if (written && nativeReplace(temporary, path))
-        return true;
+    if (written) {
+        clearSystemError();
+        if (nativeReplace(temporary, path))
+            return true;
+        recordFailure("write", path);
+    }
     deleteFile(temporary);
     return false;
 }

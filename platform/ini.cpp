@@ -1,5 +1,6 @@
 #include "platform/ini.h"
 
+#include "platform/failures.h"
 #include "platform/files.h"
 #include "platform/ini_format.h"
 
@@ -44,8 +45,10 @@ bool writeIniItem(const Text& file, const Text& section, const std::optional<Tex
     if (file.empty())
         return false;
     Bytes before;
-    if (!readWholeIniFile(file, before))
+    if (!readWholeIniFile(file, before)) {
+        recordFailure("write", file, "the file cannot be read first");
         return false;
+    }
     std::optional<Bytes> after = iniWithItem(before, section, key, value);
     if (!after)
         return false;

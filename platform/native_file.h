@@ -29,6 +29,11 @@ bool nativeTruncate(NativeHandle file, long long length);
 // Waits until the bytes written are on the disk.
 bool nativeFlush(NativeHandle file);
 
+// The backends' deleteFile and renameFile (platform/files.h), which add the
+// failure record.
+bool nativeDelete(const Text& path);
+bool nativeRename(const Text& oldPath, const Text& newPath);
+
 // Puts `source` in the place of `target` in one step. Fails, leaving both as
 // they were, when the target is read-only, a folder or open. The target's
 // hidden and system attributes stay with the file.

@@ -1,4 +1,4 @@
-// Starting programs.
+// Starting programs, and ending this one.
 #pragma once
 
 #include "platform/text.h"
@@ -15,3 +15,10 @@ inline constexpr int kShowMinNoActivate = 6;
 // current directory. Without waiting, gives the new process up to 1000 ms to
 // become idle. True if the process was started.
 bool runCommandLine(const Text& commandLine, bool waitForEnd = false, int showMode = kShowNormal);
+
+// Ends this program at once with `exitCode`, from anywhere, a handler deep in
+// nested modal windows included: buffered output is written and nothing else
+// runs, no window is torn down and no clean-up handler is called. For the
+// launcher's orderly ends after a message (a missing map list or weapon
+// catalogue); a broken invariant is fatalError's.
+[[noreturn]] void endProgram(int exitCode);

@@ -1,8 +1,6 @@
 #include "weapons/catalogue.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "core/display_text.h"
 #include "core/game_files.h"
@@ -11,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/window.h"
 
 namespace {
@@ -139,13 +138,6 @@ class CatalogueLines {
     static bool isLineEnd(char byte) { return byte == '\n' || byte == '\0' || byte == '\x1A'; }
 };
 
-// The catalogue's own way out: after its message, with exit code 0. Nothing
-// is pending to be written, and the clean-up only releases memory.
-[[noreturn]] void endProgram() {
-    std::fflush(nullptr);
-    std::_Exit(0);
-}
-
 }  // namespace
 
 Text catalogueFilePath() {
@@ -204,7 +196,7 @@ void readCatalogue() {
     setProperty(WarehouseEditor::kId, WarehouseEditor::时钟1, kTimerInterval, 0);
     if (!loadCatalogueFile(catalogueFilePath())) {
         messageBox("znk_wpn.ini read error ! Exiting...", kMbOk);
-        endProgram();
+        endProgram(0);
     }
     // Converted like every other text the editor shows: stored GBK would
     // come out garbled where captions are shown in traditional script.

@@ -170,7 +170,7 @@ bool fileExists(const Text& path) {
     return found;
 }
 
-bool deleteFile(const Text& path) {
+bool nativeDelete(const Text& path) {
     FileInfo info;
     if (!lookUpPath(path, info) || info.folder || info.readOnly)
         return false;
@@ -182,7 +182,7 @@ bool deleteFile(const Text& path) {
     return true;
 }
 
-bool renameFile(const Text& oldPath, const Text& newPath) {
+bool nativeRename(const Text& oldPath, const Text& newPath) {
     FileInfo info;
     if (newPath.empty() || !lookUpPath(oldPath, info))
         return false;

@@ -15,6 +15,13 @@ class OffscreenUser;
 // A test acting as the user while one window's modal loop runs.
 using OffscreenScript = std::function<void(OffscreenUser&)>;
 
+// A failed write, rename, delete or process start (platform/failures.h).
+struct RecordedFailure {
+    std::string operation;
+    std::string subject;  // GBK path or command line
+    std::string reason;
+};
+
 struct RecordedCommand {
     std::string commandLine;  // GBK, as passed
     bool waitForEnd = false;

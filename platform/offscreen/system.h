@@ -53,6 +53,9 @@ class OffscreenSystem {
     std::map<TimerKey, long long> timersDue;
     std::intptr_t lastHandle = 0x1000;
 
+    // Every failure the platform recorded, in order (platform/failures.h).
+    std::vector<RecordedFailure> failures;
+
     // Processes: every runCommandLine call; with failCommands set none starts.
     std::vector<RecordedCommand> commands;
     bool failCommands = false;

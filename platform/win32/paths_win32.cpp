@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/native_file.h"
 #include "platform/win32/wide.h"
 
 namespace {
@@ -67,11 +68,11 @@ bool fileExists(const Text& path) {
     return true;
 }
 
-bool deleteFile(const Text& path) {
+bool nativeDelete(const Text& path) {
     return !path.empty() && DeleteFileW(toWidePath(path).c_str()) != 0;
 }
 
-bool renameFile(const Text& oldPath, const Text& newPath) {
+bool nativeRename(const Text& oldPath, const Text& newPath) {
     if (oldPath.empty() || newPath.empty())
         return false;
     // No MOVEFILE_REPLACE_EXISTING: an existing target makes the move fail.

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "platform/failures.h"
 #include "platform/win32/wide.h"
 
 namespace {
@@ -37,8 +40,10 @@ bool runCommandLine(const Text& commandLine, bool waitForEnd, int showMode) {
     // CreateProcessW may write into the command line, so it gets its own
     // zero-terminated copy.
     std::wstring line = toWide(commandLine, 936);
-    if (line.empty())
+    if (line.empty()) {
+        recordFailure("start", commandLine, "no command line");
         return false;
+    }
     line.push_back(L'\0');
 
     STARTUPINFOW startup{};
@@ -48,6 +53,7 @@ bool runCommandLine(const Text& commandLine, bool waitForEnd, int showMode) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
+        recordFailure("start", commandLine);
         return false;
     }
     if (waitForEnd) {
@@ -60,4 +66,11 @@ bool runCommandLine(const Text& commandLine, bool waitForEnd, int showMode) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+// Like fatalError's end: destroying windows and static objects from inside a
+// handler would run their code in the middle of what they were doing.
+void endProgram(int exitCode) {
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

@@ -3,14 +3,19 @@
 // can be hit, and the file must come out as it went in.
 #ifndef _WIN32
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/offscreen/system.h"
+#include "platform/process.h"
 #include "support/noise.h"
 #include "support/temp_folder.h"
 
@@ -118,6 +123,37 @@ TEST(FilesFaultTest, FailedIniWriteKeepsTheOldFile) {
     EXPECT_TRUE(writeIniItem("LauncherRes\\Data\\Save.ini", "Map", "lastchoice", "4"));
     EXPECT_EQ(folder.read("LauncherRes\\Data\\Save.ini"),
               "[Map]\r\nlastchoice=4\r\n; the player's note\r\nbotnum=12\r\n");
+}
+
+// Each failure leaves one record, in order, with its file and a reason; a
+// write that succeeds leaves none.
+TEST(FilesFaultTest, FailuresAreRecordedWithTheirFileAndReason) {
+    TempFolder folder;
+    folder.write("a.ini", "old");
+    OffscreenSystem system;
+    system.failWriteAfterBytes = 1;
+    EXPECT_FALSE(writeWholeFile("a.ini", Bytes("new")));
+    ASSERT_TRUE(setAttributes("a.ini", kAttrReadOnly));
+    EXPECT_FALSE(writeIniItem("a.ini", "Map", "botnum", "1"));
+    EXPECT_FALSE(deleteFile("a.ini"));
+    EXPECT_FALSE(renameFile("missing.ini", "b.ini"));
+    system.failCommands = true;
+    EXPECT_FALSE(runCommandLine("cstrike.exe"));
+    EXPECT_TRUE(writeWholeFile("b.ini", Bytes("new")));
+
+    std::vector<std::pair<std::string, std::string>> recorded;
+    for (const RecordedFailure& failure : system.failures) {
+        recorded.emplace_back(failure.operation, failure.subject);
+        EXPECT_FALSE(failure.reason.empty()) << failure.subject;
+    }
+    EXPECT_EQ(recorded,
+              (std::vector<std::pair<std::string, std::string>>{{"write", "a.ini"},
+                                                                {"write", "a.ini"},
+                                                                {"delete", "a.ini"},
+                                                                {"rename", "missing.ini -> b.ini"},
+                                                                {"start", "cstrike.exe"}}));
+    EXPECT_EQ(system.failures[1].reason, "the file is read-only");
+    EXPECT_EQ(system.failures[3].reason, std::strerror(ENOENT));
 }
 
 #endif  // _WIN32
