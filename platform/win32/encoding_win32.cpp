@@ -12,18 +12,7 @@
 namespace {
 
 std::string wellFormedUtf8ToGbk(const std::string& utf8) {
-    std::wstring wide = toWide(utf8, CP_UTF8);
-    if (wide.empty())
-        return std::string();
-    int size = static_cast<int>(wide.size());
-    int length = WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), size, nullptr, 0, nullptr,
-                                     nullptr);
-    if (length <= 0)
-        return std::string();
-    std::string gbk(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), size, gbk.data(), length, nullptr,
-                        nullptr);
-    return gbk;
+    return fromWide(toWide(utf8, CP_UTF8), 936, WC_COMPOSITECHECK);
 }
 
 }  // namespace

@@ -7,19 +7,23 @@ std::wstring toWide(const std::string& text, unsigned codePage) {
         return std::wstring();
     int length =
         MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                         length);
     return wide;
 }
 
-std::string fromWide(const std::wstring& text, unsigned codePage) {
+std::string fromWide(const std::wstring& text, unsigned codePage, unsigned long flags) {
     if (text.empty())
         return std::string();
-    int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
+    int length = WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()),
                                      nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return std::string();
     std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+    WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()), bytes.data(),
                         length, nullptr, nullptr);
     return bytes;
 }

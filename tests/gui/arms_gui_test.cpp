@@ -40,7 +40,7 @@ TEST_F(LauncherGuiTest, ArmsSwitchAndMaleChoiceAreWrittenToMetahookTxt) {
     ASSERT_TRUE(gui::press(gui::control(chooser, ArmChooser::图片框3))) << why();
     ASSERT_TRUE(gui::waitForGone(chooser)) << why();
     EXPECT_TRUE(gui::waitUntil([&] { return launcher.activeWindow() == arms; }))
-        << gui::toUtf8(launcher.describe());
+        << fromWide(launcher.describe(), CP_UTF8);
     EXPECT_EQ(game.read(L"metahook.txt"),
               replaced(switchedOff, "\nmale=male_1\r\n", "\nmale=male_3\r\n"));
     EXPECT_EQ(gui::text(toggle), W(kOff));

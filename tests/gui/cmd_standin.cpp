@@ -28,18 +28,9 @@ unsigned long long creationTime() {
     return (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
-// One write with FILE_APPEND_DATA, so that two copies started together never
-// mix their lines.
 void appendLog(const std::wstring& commandLine) {
-    std::string line = std::to_string(creationTime()) + "\t" + toUtf8(commandLine) + "\r\n";
-    std::wstring path = exeFolder() + L"\\cmd-standin-log.txt";
-    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    appendToLog(L"cmd-standin-log.txt",
+                std::to_string(creationTime()) + "\t" + fromWide(commandLine, CP_UTF8) + "\r\n");
 }
 
 // The words of a command line the way cmd splits them: at blanks, with a

@@ -27,7 +27,7 @@ void print(FILE* stream, const std::string& line) {
 }
 
 int failed(const std::string& what) {
-    print(stderr, "gui_driver: " + what + ": " + gui::toUtf8(gui::lastError()));
+    print(stderr, "gui_driver: " + what + ": " + fromWide(gui::lastError(), CP_UTF8));
     return 1;
 }
 
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "list") {
-        print(stdout, gui::toUtf8(launcher.describe()));
+        print(stdout, fromWide(launcher.describe(), CP_UTF8));
         return 0;
     }
     return usage();

@@ -140,32 +140,6 @@ const std::wstring& lastError() {
     return gError;
 }
 
-std::wstring fromCodePage(const std::string& bytes, unsigned codePage) {
-    if (bytes.empty())
-        return {};
-    int size =
-        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(),
-                        size);
-    return wide;
-}
-
-std::wstring fromGbk(const std::string& bytes) {
-    return fromCodePage(bytes, 936);
-}
-
-std::string toUtf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
 std::wstring hostPath(const char* path) {
     using DosName = WCHAR*(CDECL*)(const char*);
     HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
@@ -179,7 +153,7 @@ std::wstring hostPath(const char* path) {
             return result;
         }
     }
-    std::wstring result = fromCodePage(path, CP_UTF8);
+    std::wstring result = toWide(path, CP_UTF8);
     std::replace(result.begin(), result.end(), L'/', L'\\');
     return result;
 }
@@ -447,7 +421,7 @@ std::wstring Launcher::describe() const {
 }
 
 std::wstring mainWindowTitle() {
-    return fromGbk("CS:ZNK Launcher(Beta1.1) BY ZNK TEAM ");
+    return toWide("CS:ZNK Launcher(Beta1.1) BY ZNK TEAM ");
 }
 
 // ------------------------------------------------------------------ controls
@@ -691,7 +665,7 @@ HWND openFromMain(const Launcher& launcher, LauncherWindow target, std::vector<H
     for (LauncherWindow step : steps) {
         current = openFrom(launcher, current, step);
         if (current == nullptr) {
-            gError = L"opening " + fromGbk(findRoute(step)->name) + L": " + gError;
+            gError = L"opening " + toWide(findRoute(step)->name) + L": " + gError;
             return nullptr;
         }
         if (chain != nullptr)

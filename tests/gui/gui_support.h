@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide.h"
 #include "platform/window_template.h"
 
 namespace gui {
@@ -24,10 +25,8 @@ inline constexpr DWORD kWaitMs = 10000;
 // The reason the last failing call of this library gave.
 const std::wstring& lastError();
 
-// GBK bytes (the launcher's texts, as the test sources' literals compile) as UTF-16.
-std::wstring fromGbk(const std::string& bytes);
-std::wstring fromCodePage(const std::string& bytes, unsigned codePage);
-std::string toUtf8(const std::wstring& text);
+// Texts: toWide and fromWide (platform/win32/wide.h), the launcher's own;
+// GBK bytes are the launcher's texts, as the test sources' literals compile.
 // A path of the build machine as this program sees it: under Wine a Unix path
 // becomes its DOS name (Z:\...); on Windows it is taken as it is.
 std::wstring hostPath(const char* path);

@@ -30,7 +30,7 @@ class LauncherGuiTest : public ::testing::Test {
 
     // Copies the generated folder `name` with the launcher and starts it there.
     ::testing::AssertionResult start(const char* name = "default") {
-        std::wstring generated = gui::hostPath(ZNK_GUI_GAMES) + L"\\" + gui::fromGbk(name);
+        std::wstring generated = gui::hostPath(ZNK_GUI_GAMES) + L"\\" + toWide(name);
         if (!game.create(generated, gui::hostPath(ZNK_LAUNCHER_EXE)) ||
             !launcher.start(game.path())) {
             return ::testing::AssertionFailure() << why();
@@ -39,7 +39,7 @@ class LauncherGuiTest : public ::testing::Test {
     }
 
     // Why the last support call failed, for the failure message.
-    static std::string why() { return gui::toUtf8(gui::lastError()); }
+    static std::string why() { return fromWide(gui::lastError(), CP_UTF8); }
 
     // Declared first so that it is removed after the launcher has ended.
     gui::GameFolder game;
@@ -48,5 +48,5 @@ class LauncherGuiTest : public ::testing::Test {
 
 // Wide texts as the launcher shows them, from the GBK literals the tests compile.
 inline std::wstring W(const char* gbk) {
-    return gui::fromGbk(gbk);
+    return toWide(gbk);
 }

@@ -156,7 +156,7 @@ TEST_F(LaunchGuiTest, LaunchOnTheMapCopiesTheImagesThenStartsTheGame) {
     ASSERT_EQ(game_log.size(), 1u);
     EXPECT_EQ(game_log[0].substr(0, game_log[0].find('\t')),
               "cstrike.exe +map dust2.bsp +maxplayers 32");
-    EXPECT_EQ(game_log[0].substr(game_log[0].find('\t') + 1), gui::toUtf8(game.path()));
+    EXPECT_EQ(game_log[0].substr(game_log[0].find('\t') + 1), fromWide(game.path(), CP_UTF8));
 
     // The copies took the mode's and the map's images.
     EXPECT_EQ(game.read(L"cstrike\\gfx\\znk_loading\\loading01.tga"), "dust2 tile");

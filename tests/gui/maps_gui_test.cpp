@@ -31,7 +31,7 @@ TEST_F(LauncherGuiTest, ReadOnlyMapListIsRead) {
                                    FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(launcher.start(game.path())) << why();
     HWND main = launcher.waitForMainWindow();
-    ASSERT_NE(main, nullptr) << why() << gui::toUtf8(launcher.describe());
+    ASSERT_NE(main, nullptr) << why() << fromWide(launcher.describe(), CP_UTF8);
     EXPECT_EQ(gui::comboItems(gui::control(main, MainWindow::组合框1)).size(), 12u);
 }
 

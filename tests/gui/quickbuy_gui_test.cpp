@@ -53,7 +53,7 @@ TEST_F(LauncherGuiTest, PackEditedThroughTheChooserIsSavedIntoTheBuyMenuFile) {
     ASSERT_TRUE(gui::press(gui::control(chooser, QuickBuyChooser::cellPicture(2)))) << why();
     ASSERT_TRUE(gui::waitForGone(chooser)) << why();
     ASSERT_TRUE(gui::waitUntil([&] { return launcher.activeWindow() == pack; }))
-        << gui::toUtf8(launcher.describe());
+        << fromWide(launcher.describe(), CP_UTF8);
     EXPECT_EQ(game.read(kBuyMenu), before);
 
     // Made read-only under the editor, the file refuses the save and stays
@@ -68,7 +68,7 @@ TEST_F(LauncherGuiTest, PackEditedThroughTheChooserIsSavedIntoTheBuyMenuFile) {
     ASSERT_TRUE(gui::click(gui::control(pack, PackEditor::按钮2))) << why();
     ASSERT_TRUE(gui::waitForGone(pack)) << why();
     ASSERT_TRUE(gui::waitUntil([&] { return launcher.activeWindow() == editor; }))
-        << gui::toUtf8(launcher.describe());
+        << fromWide(launcher.describe(), CP_UTF8);
 
     std::string expected =
         withLineAfter(before, "//WeaponPack3_command",

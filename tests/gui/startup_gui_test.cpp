@@ -12,7 +12,7 @@ using gui::LauncherWindow;
 
 // Encoded as the checks print them.
 std::string utf8(const std::wstring& text) {
-    return gui::toUtf8(text);
+    return fromWide(text, CP_UTF8);
 }
 
 TEST_F(LauncherGuiTest, StartsInAGameFolderWithItsMainWindowFilled) {

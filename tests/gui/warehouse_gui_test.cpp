@@ -51,7 +51,7 @@ TEST_F(LauncherGuiTest, WarehouseEditsRiflesOverTwoPagesAndTheSwitch) {
     ASSERT_TRUE(gui::click(gui::control(picker, WeaponSelection::按钮3))) << why();
     HWND second = gui::control(picker, WeaponSelection::cellCheckBox(2));
     EXPECT_TRUE(gui::waitUntil([&] { return gui::text(second) == W("AUG"); }))
-        << gui::toUtf8(gui::text(second));
+        << fromWide(gui::text(second), CP_UTF8);
     EXPECT_EQ(gui::text(gui::control(picker, WeaponSelection::cellCheckBox(8))), W("空"));
     ASSERT_TRUE(gui::click(second)) << why();
     EXPECT_TRUE(gui::waitUntil([&] {
@@ -65,7 +65,7 @@ TEST_F(LauncherGuiTest, WarehouseEditsRiflesOverTwoPagesAndTheSwitch) {
     ASSERT_TRUE(gui::answerMessageBox(box, IDOK)) << why();
     ASSERT_TRUE(gui::waitForGone(picker)) << why();
     EXPECT_TRUE(gui::waitUntil([&] { return launcher.activeWindow() == editor; }))
-        << gui::toUtf8(launcher.describe());
+        << fromWide(launcher.describe(), CP_UTF8);
 
     EXPECT_EQ(game.read(kInventory),
               replaced(switchedOn, "\r\nRIFLES=ak47,m4a1,awp,ak47_dragon,mp5,\r\n",

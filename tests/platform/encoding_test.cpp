@@ -147,22 +147,13 @@ TEST(Utf8ToGbk, InvalidUtf8GivesOneQuestionMarkPerBrokenSequence) {
 
 #include <vector>
 
+#include "platform/win32/wide.h"
+
 namespace {
 
 // The conversion Windows itself makes, with nothing checked beforehand.
 std::string systemUtf8ToGbk(const std::string& utf8) {
-    if (utf8.empty())
-        return std::string();
-    int units =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), units);
-    int bytes = WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), units, nullptr, 0, nullptr,
-                                    nullptr);
-    std::string gbk(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(936, WC_COMPOSITECHECK, wide.data(), units, gbk.data(), bytes, nullptr,
-                        nullptr);
-    return gbk;
+    return fromWide(toWide(utf8, CP_UTF8), 936, WC_COMPOSITECHECK);
 }
 
 bool runningUnderWine() {

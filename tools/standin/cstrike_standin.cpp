@@ -23,18 +23,9 @@ std::wstring currentDirectory() {
     return dir;
 }
 
-// Appends in one write with FILE_APPEND_DATA, so that two quick starts never mix their lines.
 void appendLog(const std::wstring& commandLine, const std::wstring& directory) {
-    std::string line = toUtf8(commandLine) + "\t" + toUtf8(directory) + "\r\n";
-    std::wstring path = exeFolder() + L"\\standin-log.txt";
-    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    appendToLog(L"standin-log.txt",
+                fromWide(commandLine, CP_UTF8) + "\t" + fromWide(directory, CP_UTF8) + "\r\n");
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

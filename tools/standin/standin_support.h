@@ -6,16 +6,7 @@
 
 #include <string>
 
-inline std::string toUtf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
+#include "platform/win32/wide.h"
 
 // The folder of the running program, whatever the length of its path.
 inline std::wstring exeFolder() {
@@ -32,4 +23,17 @@ inline std::wstring exeFolder() {
     }
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+// Appends `line` to the log file `name` beside the exe in one write with
+// FILE_APPEND_DATA, so that two quick starts never mix their lines.
+inline void appendToLog(const wchar_t* name, const std::string& line) {
+    std::wstring path = exeFolder() + L"\\" + name;
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(file);
 }
