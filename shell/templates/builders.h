@@ -53,6 +53,11 @@ struct Row : ControlTemplate {
         picture = asset;
         return *this;
     }
+    constexpr Row& sounds(AssetName hover, AssetName click) {
+        hoverSound = hover;
+        clickSound = click;
+        return *this;
+    }
     constexpr Row& hidden() {
         visible = false;
         return *this;

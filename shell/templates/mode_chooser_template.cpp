@@ -18,10 +18,7 @@ Row modeButton(const char* name, Rect where, AssetName picture, bool titled) {
     }
     row.textColour = kWhite;
     row.backColour = kWhite;
-    row.hoverSound = assetName::kHoverSound;
-    row.clickSound = assetName::kClickSound;
-    row.onClick = onModePictureClicked;
-    return row;
+    return row.sounds(assetName::kHoverSound, assetName::kClickSound).clicked(onModePictureClicked);
 }
 
 const ControlTemplate kControls[] = {

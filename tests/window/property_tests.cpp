@@ -59,8 +59,8 @@ TEST_F(WindowTest, PropertiesRoundTripForEveryKind) {
 }
 
 TEST_F(WindowTest, ComboItemsKeepTheirNumbers) {
-    hooks().on["parentCreated"] = [] {
-        ControlRef combo{kParent, Parent::组合框1};
+    const ControlRef combo{kParent, Parent::组合框1};
+    hooks().on["parentCreated"] = [&] {
         EXPECT_EQ(comboAddItem(combo, "简单", 1), 0);
         EXPECT_EQ(comboAddItem(combo, "中等"), 1);
         EXPECT_EQ(comboAddItem(combo, "困难", 3), 2);
@@ -77,11 +77,11 @@ TEST_F(WindowTest, ComboItemsKeepTheirNumbers) {
     hooks().on["parentItemSelected"] = [] {
         EXPECT_EQ(getInt(eventSourceControl(), kComboSelected), 0);
     };
-    system.onWindow(kParent, [](OffscreenUser& user) {
-        EXPECT_EQ(user.items("组合框1"), (std::vector<Text>{"简单", "中等", "困难"}));
-        EXPECT_FALSE(user.chooseItem("组合框1", 3));
-        EXPECT_FALSE(user.chooseItem("组合框1", -1));
-        EXPECT_TRUE(user.chooseItem("组合框1", 0));
+    driver.onWindow(kParent, [&] {
+        EXPECT_EQ(driver.items(combo), (std::vector<Text>{"简单", "中等", "困难"}));
+        EXPECT_FALSE(driver.chooseItem(combo, 3));
+        EXPECT_FALSE(driver.chooseItem(combo, -1));
+        EXPECT_TRUE(driver.chooseItem(combo, 0));
     });
     loadWindow(kParent);
     EXPECT_EQ(std::count(hooks().log.begin(), hooks().log.end(), "parentItemSelected"), 1);

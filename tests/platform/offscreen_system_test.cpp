@@ -1,4 +1,6 @@
-// The offscreen processes, registry and sounds.
+// The offscreen processes, registry and sounds, as the tests rely on them.
+#ifndef _WIN32
+
 #include "platform/audio.h"
 #include "platform/offscreen/system.h"
 #include "platform/process.h"
@@ -72,3 +74,5 @@ TEST(OffscreenAudio, RepeatCountsAndReplacement) {
 }
 
 }  // namespace
+
+#endif  // _WIN32
