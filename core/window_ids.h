@@ -1,6 +1,8 @@
 // The ten windows of the launcher: their ids and the ids of their controls.
-// Control ids follow each template's front-to-back order, so the enum below and
-// the template table of the same window must list the controls alike.
+// Control ids follow each template's front-to-back order, so a window's enum
+// and its template list the controls alike; where a window repeats a group of
+// controls, helpers give the ids, and the template places each control at
+// the id its helper gives.
 #pragma once
 
 #include "core/game_files.h"
