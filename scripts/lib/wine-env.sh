@@ -87,6 +87,46 @@ prefix_configured() {
     [[ -f $WINEPREFIX/system.reg ]] && prefix_unmanaged && prefix_has_chinese_font
 }
 
+wineserver_path() {
+    command -v wineserver || echo /usr/lib/wine/wineserver
+}
+
+# A prefix made while 32-bit Wine was missing has no working 32-bit half:
+# every 32-bit program in it fails with "could not load kernel32.dll", the
+# x86 exe and its tests included. Such a prefix is removed here, so that
+# prepare_wine_prefix makes it anew. $1: log file.
+drop_prefix_without_wow64() {
+    local log="$1" status=0
+    [[ -f $WINEPREFIX/system.reg ]] || return 0
+    mkdir -p "$(dirname "$log")"
+    {
+        "$repo/scripts/wine-run" 'C:\windows\syswow64\cmd.exe' /c exit 0 || status=$?
+        # The server this started has no display; it must be gone before a
+        # run on Xvfb starts one.
+        timeout 20 "$(wineserver_path)" -w || true
+    } </dev/null >>"$log" 2>&1
+    [[ $status -ne 0 ]] || return 0
+    wine_env_note "the Wine prefix cannot start a 32-bit program (made before wine32 was" \
+        "installed?); making it anew"
+    rm -rf "$WINEPREFIX"
+}
+
+# wineboot of a new prefix, with a line every few seconds: it takes a while
+# and says nothing.
+make_wine_prefix() {
+    local log="$1" started=$SECONDS
+    wine_env_note "making the Wine prefix $WINEPREFIX (once: about 25 s, 1.3 GB)"
+    "$repo/scripts/wine-run" wineboot -i </dev/null >>"$log" 2>&1 &
+    local boot=$!
+    while kill -0 "$boot" 2>/dev/null; do
+        sleep 1
+        if (((SECONDS - started) % 5 == 0)) && kill -0 "$boot" 2>/dev/null; then
+            wine_env_note "making the Wine prefix: $((SECONDS - started)) s"
+        fi
+    done
+    wait "$boot"
+}
+
 # Creates the Wine prefix once, or completes an older one. $1: log file.
 prepare_wine_prefix() {
     local log="$1"
@@ -94,11 +134,13 @@ prepare_wine_prefix() {
         return 0
     fi
     mkdir -p "$WINEPREFIX" "$(dirname "$log")"
+    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+        make_wine_prefix "$log" || {
+            wine_env_note "wineboot failed; see $log"
+            return 1
+        }
+    fi
     {
-        if [[ ! -f $WINEPREFIX/system.reg ]]; then
-            wine_env_note "creating the Wine prefix $WINEPREFIX"
-            "$repo/scripts/wine-run" wineboot -i || return 1
-        fi
         prefix_unmanaged ||
             "$repo/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' \
                 /v Managed /t REG_SZ /d N /f || return 1
@@ -107,7 +149,7 @@ prepare_wine_prefix() {
                 /v SimSun /t REG_SZ /d "WenQuanYi Micro Hei" /f || return 1
         # The registry reaches user.reg when the server ends; a server kept
         # alive by another run would make this wait for ever.
-        timeout 20 "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -w || true
+        timeout 20 "$(wineserver_path)" -w || true
     } </dev/null >>"$log" 2>&1
     prefix_configured && return 0
     [[ -f $WINEPREFIX/system.reg ]] && prefix_settings_live </dev/null && return 0

@@ -47,14 +47,15 @@ DWORD windowPid(HWND window) {
     return pid;
 }
 
+// A named callback: on x86 an enumeration callback is __stdcall, which a lambda is not.
+BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> topLevelWindows() {
     std::vector<HWND> all;
-    EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&all));
     return all;
 }
 

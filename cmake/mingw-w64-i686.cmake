@@ -1,0 +1,4 @@
+# Cross build for 32-bit Windows (x86), which also runs on every 64-bit Windows.
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(ZNK_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
