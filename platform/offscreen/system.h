@@ -75,8 +75,8 @@ class OffscreenSystem {
     std::string runDirectory;
 
     // The skin library: every call of its two exports, in order. With
-    // skinLibraryBroken set the library has no exports, so the first call is
-    // the fatal error, as with a library that cannot be found.
+    // skinLibraryBroken set no usable library can be had, neither the folder's
+    // nor a private copy, so the first call is the fatal error.
     std::vector<SkinCall> skinCalls;
     bool skinLibraryBroken = false;
 

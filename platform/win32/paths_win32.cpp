@@ -29,22 +29,25 @@ std::wstring moduleFolder() {
 
 }  // namespace
 
-// A folder whose name GBK cannot hold (Korean, say) would come back as
+// A path whose name GBK cannot hold (Korean, say) would come back as
 // question marks; its 8.3 short form is plain ASCII and still reaches it.
-Text runDirectory() {
-    std::wstring folder = moduleFolder();
-    Text gbk = fromWide(folder);
-    if (toWide(gbk) == folder)
+std::string fromWidePath(const std::wstring& path) {
+    Text gbk = fromWide(path);
+    if (toWide(gbk) == path)
         return gbk;
-    DWORD length = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
     if (length == 0)
         return gbk;
-    std::wstring shortFolder(length, L'\0');
-    length = GetShortPathNameW(folder.c_str(), shortFolder.data(), length);
-    if (length == 0 || length >= shortFolder.size())
+    std::wstring shortPath(length, L'\0');
+    length = GetShortPathNameW(path.c_str(), shortPath.data(), length);
+    if (length == 0 || length >= shortPath.size())
         return gbk;
-    shortFolder.resize(length);
-    return fromWide(shortFolder);
+    shortPath.resize(length);
+    return fromWide(shortPath);
+}
+
+Text runDirectory() {
+    return fromWidePath(moduleFolder());
 }
 
 bool enterRunDirectory() {

@@ -13,3 +13,6 @@ std::wstring toWide(const std::string& text, unsigned codePage = 936);
 std::string fromWide(const std::wstring& text, unsigned codePage = 936, unsigned long flags = 0);
 // A GBK path with every forward slash turned into a backslash.
 std::wstring toWidePath(const std::string& path);
+// An existing file or folder as a GBK path that reaches it: its 8.3 short
+// form when GBK cannot hold its name.
+std::string fromWidePath(const std::wstring& path);

@@ -210,7 +210,11 @@ DWORD GameFolder::attributes(const std::wstring& relative) const {
 }
 
 std::string GameFolder::read(const std::wstring& relative) const {
-    HANDLE handle = CreateFileW(file(relative).c_str(), GENERIC_READ,
+    return readFile(file(relative));
+}
+
+std::string readFile(const std::wstring& path) {
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)

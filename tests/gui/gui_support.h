@@ -32,6 +32,8 @@ const std::wstring& lastError();
 std::wstring hostPath(const char* path);
 // Whether windows can be shown: under Wine that needs an X display.
 bool displayAvailable();
+// The whole file; empty when it cannot be read.
+std::string readFile(const std::wstring& path);
 
 // A game folder of one's own: a copy of a folder that tools/make_demo_game.py
 // generated, with the launcher exe beside cstrike.exe. Removed on destruction.
