@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "skin/frame_effects.h"
+#include "skin/subclass.h"
 
 namespace {
 
@@ -294,11 +295,11 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
     Engine& e = engine();
     if (msg == WM_NCDESTROY) {
         RemovePropW(hwnd, kHotProp);
-        RemoveWindowSubclass(hwnd, buttonProc, id);
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        removeSubclass(hwnd, buttonProc, id);
+        return defSubclassProc(hwnd, msg, wp, lp);
     }
     if (!e.theme.paintsButtons() || !isPushButton(hwnd)) {
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return defSubclassProc(hwnd, msg, wp, lp);
     }
     switch (msg) {
         case WM_PAINT: {
@@ -333,14 +334,14 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
             break;
     }
     if (!drawsOutsidePaint(msg) && !(msg == WM_MOUSEMOVE && GetCapture() == hwnd)) {
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return defSubclassProc(hwnd, msg, wp, lp);
     }
     if (msg == WM_LBUTTONUP || msg == WM_KEYUP) {
         // The click runs inside this call and may open a modal window: the posted repaint
         // reaches the button through that window's message loop.
         PostMessageW(hwnd, e.repaintMessage, 0, 0);
     }
-    LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+    LRESULT result = defSubclassProc(hwnd, msg, wp, lp);
     if (IsWindow(hwnd)) {
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
@@ -351,36 +352,36 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
 
 LRESULT CALLBACK backgroundProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
     if (msg == WM_ERASEBKGND) {
-        return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+        return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), defSubclassProc(hwnd, msg, wp, lp),
                            false);
     }
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, backgroundProc, id);
+        removeSubclass(hwnd, backgroundProc, id);
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return defSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
     Engine& e = engine();
     switch (msg) {
         case WM_ERASEBKGND:
-            return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+            return eraseInSkin(hwnd, reinterpret_cast<HDC>(wp), defSubclassProc(hwnd, msg, wp, lp),
                                true);
         case WM_CTLCOLORDLG: {
-            LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+            LRESULT result = defSubclassProc(hwnd, msg, wp, lp);
             return isDefaultBrush(result, COLOR_BTNFACE) ? reinterpret_cast<LRESULT>(e.windowBrush)
                                                          : result;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return recolor(reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+            return recolor(reinterpret_cast<HDC>(wp), defSubclassProc(hwnd, msg, wp, lp),
                            COLOR_BTNFACE, kSkinWindow, kSkinText, e.windowBrush);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-            return recolor(reinterpret_cast<HDC>(wp), DefSubclassProc(hwnd, msg, wp, lp),
+            return recolor(reinterpret_cast<HDC>(wp), defSubclassProc(hwnd, msg, wp, lp),
                            COLOR_WINDOW, kSkinEdit, kSkinEditText, e.editBrush);
         case WM_SHOWWINDOW: {
-            LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+            LRESULT result = defSubclassProc(hwnd, msg, wp, lp);
             if (wp) {
                 applyFonts(hwnd);
             }
@@ -389,7 +390,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR i
         case WM_NCDESTROY:
             RemovePropW(hwnd, kRescanProp);
             RemovePropW(hwnd, kFrameProp);
-            RemoveWindowSubclass(hwnd, frameProc, id);
+            removeSubclass(hwnd, frameProc, id);
             break;
         default:
             if (msg == e.rescanMessage) {
@@ -399,7 +400,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR i
             }
             break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return defSubclassProc(hwnd, msg, wp, lp);
 }
 
 bool isOurFrame(HWND hwnd) {
@@ -409,7 +410,7 @@ bool isOurFrame(HWND hwnd) {
 void takeOnFrame(HWND hwnd) {
     Engine& e = engine();
     if (!isOurFrame(hwnd)) {
-        if (!SetWindowSubclass(hwnd, frameProc, kFrameSubclass, 0)) {
+        if (!setSubclass(hwnd, frameProc, kFrameSubclass, 0)) {
             return;
         }
         SetPropW(hwnd, kFrameProp, reinterpret_cast<HANDLE>(1));
@@ -422,10 +423,10 @@ void takeOnFrame(HWND hwnd) {
 
 void takeOnChild(HWND hwnd) {
     if (isPushButton(hwnd)) {
-        SetWindowSubclass(hwnd, buttonProc, kButtonSubclass, 0);
+        setSubclass(hwnd, buttonProc, kButtonSubclass, 0);
     } else if ((hasDefaultBackground(hwnd) || isProgramClass(hwnd)) &&
                (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
-        SetWindowSubclass(hwnd, backgroundProc, kBackgroundSubclass, 0);
+        setSubclass(hwnd, backgroundProc, kBackgroundSubclass, 0);
     }
 }
 
