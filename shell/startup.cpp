@@ -14,12 +14,16 @@
 #include "platform/display.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "platform/instance.h"
 #include "platform/window.h"
 #include "shell/skin_setup.h"
 #include "shell/templates/templates.h"
 
 int runLauncher() {
     enterRunDirectory();
+    // A launcher of this folder already runs: it has been brought to the front.
+    if (!claimLauncherFolder())
+        return 0;
     createGlobalTables();
     std::atexit(releaseGlobalTables);
     registerWindowTemplates();

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"ZnkLauncherWindow";
-
 ATOM registerWindowClass(WNDPROC proc) {
     static ATOM atom = 0;
     if (atom != 0)

@@ -17,6 +17,9 @@ class Win32WindowView;
 // clear of IDOK and IDCANCEL, which IsDialogMessageW sends for Enter and Esc.
 inline constexpr int kControlIdBase = 1000;
 
+// The class of every top-level window of the launcher.
+inline constexpr const wchar_t* kWindowClass = L"ZnkLauncherWindow";
+
 // One control of a window. The base holds the child window and the shared
 // plumbing; each kind overrides what it needs.
 class Win32Control {

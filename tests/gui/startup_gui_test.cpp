@@ -226,4 +226,26 @@ TEST_F(LauncherGuiTest, UnusableSkinLibraryIsLeftAloneAndTheWindowsAreSkinned) {
     }
 }
 
+// A second start in the same folder (a double double-click) brings the
+// running launcher's main window to the front and ends; one main window is left.
+TEST_F(LauncherGuiTest, SecondStartBringsTheFirstToTheFrontAndEnds) {
+    ASSERT_TRUE(start());
+    HWND main = launcher.waitForMainWindow();
+    ASSERT_NE(main, nullptr) << why();
+    ASSERT_TRUE(launcher.waitForIdle()) << why();
+    // Out of the way first, so that its coming back is the second start's doing.
+    ShowWindowAsync(main, SW_MINIMIZE);
+    ASSERT_TRUE(gui::waitUntil([&] { return IsIconic(main) != FALSE; }));
+
+    gui::Launcher second;
+    ASSERT_TRUE(second.start(game.path())) << why();
+    DWORD exitCode = 1;
+    ASSERT_TRUE(second.waitForExit(gui::kWaitMs, &exitCode)) << why();
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(gui::waitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }))
+        << utf8(launcher.describe());
+    EXPECT_EQ(launcher.windows(), std::vector<HWND>{main});
+    EXPECT_TRUE(launcher.running());
+}
+
 }  // namespace
