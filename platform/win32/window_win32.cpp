@@ -207,15 +207,25 @@ void Win32WindowView::comboItemAdded(ControlId control, int index) {
     }
 }
 
-void Win32WindowView::centreOnScreen() {
+// Centred on the work area (the screen less the task bar and docked bars) of
+// the monitor the window opens on: that of the window it is modal over, or for
+// the main window the one the system placed it on. A window larger than the
+// area keeps its title bar inside it.
+void Win32WindowView::centreOnWorkArea() {
+    HWND owner = ownerHwnd();
+    HMONITOR monitor =
+        MonitorFromWindow(owner != nullptr ? owner : hwnd_, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(monitor, &info))
+        area = info.rcWork;
     RECT frame;
     GetWindowRect(hwnd_, &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(hwnd_, nullptr, left > 0 ? left : 0, top > 0 ? top : 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int left = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
+    int top = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(hwnd_, nullptr, left > area.left ? left : area.left,
+                 top > area.top ? top : area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32WindowView::focusFirstTabStop() {
@@ -232,7 +242,7 @@ void Win32WindowView::runModal() {
     HWND owner = ownerHwnd();
     if (owner != nullptr)
         EnableWindow(owner, FALSE);
-    centreOnScreen();
+    centreOnWorkArea();
     if (window_.state(0).visible) {
         ShowWindow(hwnd_, SW_SHOW);
         UpdateWindow(hwnd_);

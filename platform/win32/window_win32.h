@@ -113,7 +113,7 @@ class Win32WindowView : public WindowView {
     Win32Control* controlFromId(int childId) const;
     Win32Control* controlFromHwnd(HWND child) const;
     HWND ownerHwnd() const;
-    void centreOnScreen();
+    void centreOnWorkArea();
     void focusFirstTabStop();
     void onCommand(WPARAM wParam, LPARAM lParam);
 
