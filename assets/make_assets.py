@@ -300,16 +300,36 @@ def ico_image(size, rgba, bits):
     return header + palette + bytes(body) + bytes(mask)
 
 
+def png_bytes(size, rgba):
+    """A true-colour PNG with alpha, as Windows Vista and later read the large icon image."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    stride = size * 4
+    raw = b"".join(b"\0" + rgba[y * stride:(y + 1) * stride] for y in range(size))
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+# The icon's sizes: the small and large icons at 100 % to 150 % display scale, and the
+# 256 px image that Explorer shows for large and extra large icons.
+ICON_SIZES = (48, 32, 24, 16)
+ICON_LARGE = 256
+
+
 def icon_bytes():
     images = []
     for bits in (8, 32):
-        for size in (32, 16):
+        for size in ICON_SIZES:
             images.append((size, bits, ico_image(size, icon_rgba(size), bits)))
+    images.append((ICON_LARGE, 32, png_bytes(ICON_LARGE, icon_rgba(ICON_LARGE))))
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, bits, data in images:
-        # The colour count is a byte: 256 colours and true colour are both written as 0.
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, bits, len(data), offset)
+        # Sizes and the colour count are bytes: 256 px is written as 0, and so are 256
+        # colours and true colour.
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bits, len(data), offset)
         offset += len(data)
     return out + b"".join(data for _, _, data in images)
 
