@@ -30,11 +30,18 @@ class LauncherGuiTest : public ::testing::Test {
 
     // Copies the generated folder `name` with the launcher and starts it there.
     ::testing::AssertionResult start(const char* name = "default") {
-        std::wstring generated = gui::hostPath(ZNK_GUI_GAMES) + L"\\" + toWide(name);
-        if (!game.create(generated, gui::hostPath(ZNK_LAUNCHER_EXE)) ||
-            !launcher.start(game.path())) {
+        if (!copyGame(game, name) || !launcher.start(game.path()))
             return ::testing::AssertionFailure() << why();
-        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // A copy of the generated folder `name` with the launcher, for a test
+    // that needs more folders than the fixture's own.
+    static ::testing::AssertionResult copyGame(gui::GameFolder& folder,
+                                               const char* name = "default") {
+        std::wstring generated = gui::hostPath(ZNK_GUI_GAMES) + L"\\" + toWide(name);
+        if (!folder.create(generated, gui::hostPath(ZNK_LAUNCHER_EXE)))
+            return ::testing::AssertionFailure() << why();
         return ::testing::AssertionSuccess();
     }
 

@@ -187,9 +187,7 @@ TEST_F(LauncherGuiTest, ClosingTheMainWindowEndsWithZeroAndSavesNothing) {
         SCOPED_TRACE(escape ? "Esc" : "close box");
         gui::GameFolder folder;
         gui::Launcher run;
-        ASSERT_TRUE(folder.create(gui::hostPath(ZNK_GUI_GAMES) + L"\\default",
-                                  gui::hostPath(ZNK_LAUNCHER_EXE)))
-            << why();
+        ASSERT_TRUE(copyGame(folder));
         std::string language = folder.read(L"LauncherRes\\Data\\language.ini");
         ASSERT_TRUE(run.start(folder.path())) << why();
         HWND main = run.waitForMainWindow();
@@ -229,9 +227,7 @@ TEST_F(LauncherGuiTest, UnusableSkinLibraryIsLeftAloneAndTheWindowsAreSkinned) {
         SCOPED_TRACE(unusable.what);
         gui::GameFolder folder;
         gui::Launcher run;
-        ASSERT_TRUE(folder.create(gui::hostPath(ZNK_GUI_GAMES) + L"\\default",
-                                  gui::hostPath(ZNK_LAUNCHER_EXE)))
-            << why();
+        ASSERT_TRUE(copyGame(folder));
         std::wstring library = folder.file(L"SkinH_EL.dll");
         if (unusable.folder) {
             ASSERT_TRUE(CreateDirectoryW(library.c_str(), nullptr));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "gui_support.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -20,10 +21,7 @@ using gui::hostPath;
 using gui::readFile;
 
 std::wstring fromUtf8(const char* text) {
-    int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length - 1 : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-    return wide;
+    return toWide(text, CP_UTF8);
 }
 
 // What the checks need of a PE file's headers and import table.
