@@ -124,7 +124,7 @@ drop_prefix_without_wow64() {
 # and says nothing.
 make_wine_prefix() {
     local log="$1" started=$SECONDS
-    wine_env_note "making the Wine prefix $WINEPREFIX (once: about 25 s, 1.3 GB)"
+    wine_env_note "making the Wine prefix $WINEPREFIX (once: 15 to 25 s, 1.3 GB)"
     "$repo/scripts/wine-run" wineboot -i </dev/null >>"$log" 2>&1 &
     local boot=$!
     while kill -0 "$boot" 2>/dev/null; do
