@@ -247,20 +247,24 @@ std::vector<Text> WindowDriver::items(ControlRef combo) const {
     return shown;
 }
 
+namespace {
+
+// A named callback: on x86 an enumeration callback is __stdcall, which a lambda is not.
+BOOL CALLBACK keepTooltip(HWND hwnd, LPARAM found) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    bool isTooltip = lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+    if (isTooltip)
+        *reinterpret_cast<HWND*>(found) = hwnd;
+    return isTooltip ? FALSE : TRUE;
+}
+
+}  // namespace
+
 // The program's one tooltip window belongs to this thread.
 Text WindowDriver::tipText(std::intptr_t control) const {
     HWND tooltip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM found) {
-            wchar_t name[64] = {};
-            GetClassNameW(hwnd, name, 64);
-            bool isTooltip = lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
-            if (isTooltip)
-                *reinterpret_cast<HWND*>(found) = hwnd;
-            return isTooltip ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(GetCurrentThreadId(), keepTooltip, reinterpret_cast<LPARAM>(&tooltip));
     wchar_t text[256] = {};
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;

@@ -50,13 +50,16 @@ TEST_F(WindowTest, NativeViewsShowTheModel) {
         EXPECT_EQ(windowText(handle(kParent, Parent::选择框1)), L"启用插件控制BOT选项");
         EXPECT_EQ(SendMessageW(handle(kParent, Parent::组合框1), CB_GETCURSEL, 0, 0), 0);
         EXPECT_EQ(handle(kParent, Parent::时钟1), nullptr);
-        // Outer size as given, centred on the screen.
+        // Outer size as given, centred on the work area of its monitor.
         RECT frame;
         GetWindowRect(window, &frame);
         EXPECT_EQ(frame.right - frame.left, 400);
         EXPECT_EQ(frame.bottom - frame.top, 300);
-        EXPECT_NEAR(frame.left + 200, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-        EXPECT_NEAR(frame.top + 150, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+        EXPECT_NEAR(frame.left + 200, (monitor.rcWork.left + monitor.rcWork.right) / 2, 1);
+        EXPECT_NEAR(frame.top + 150, (monitor.rcWork.top + monitor.rcWork.bottom) / 2, 1);
         // Every control sits where its template puts it in the client area.
         for (ControlId id = 1; id <= kParentWindow.controlCount; ++id) {
             const ControlTemplate& want = kParentWindow.controls[id - 1];
