@@ -29,23 +29,7 @@ std::wstring moduleFolder() {
 
 }  // namespace
 
-// A path whose name GBK cannot hold (Korean, say) would come back as
-// question marks; its 8.3 short form is plain ASCII and still reaches it.
-std::string fromWidePath(const std::wstring& path) {
-    Text gbk = fromWide(path);
-    if (toWide(gbk) == path)
-        return gbk;
-    DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (length == 0)
-        return gbk;
-    std::wstring shortPath(length, L'\0');
-    length = GetShortPathNameW(path.c_str(), shortPath.data(), length);
-    if (length == 0 || length >= shortPath.size())
-        return gbk;
-    shortPath.resize(length);
-    return fromWide(shortPath);
-}
-
+// A folder whose name GBK cannot hold comes back as its 8.3 short form.
 Text runDirectory() {
     return fromWidePath(moduleFolder());
 }

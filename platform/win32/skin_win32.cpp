@@ -15,9 +15,9 @@
 
 #include <vector>
 
+#include "platform/assets.h"
 #include "platform/fatal.h"
 #include "platform/files.h"
-#include "platform/window_template.h"
 #include "platform/win32/name_hash.h"
 #include "platform/win32/wide.h"
 
@@ -75,10 +75,9 @@ std::vector<std::wstring> privateBases() {
 // of the other machine type keep copies of their own, and none has to replace
 // a library that another running launcher has loaded.
 HMODULE loadPrivateCopy() {
-    Asset own = findAsset(kSkinLibraryName);
-    if (own.data == nullptr)
+    Bytes image = assetBytes(kSkinLibraryName);
+    if (image.empty())
         return nullptr;
-    Bytes image(reinterpret_cast<const char*>(own.data), own.size);
     std::wstring name = L"SkinH_EL-" + nameHash(image.data(), image.size()) + L".dll";
     for (const std::wstring& base : privateBases()) {
         std::wstring folder = base + L"\\ZnkLauncher";

@@ -36,3 +36,20 @@ std::wstring toWidePath(const std::string& path) {
     }
     return wide;
 }
+
+// A path whose name GBK cannot hold (Korean, say) would come back as
+// question marks; its 8.3 short form is plain ASCII and still reaches it.
+std::string fromWidePath(const std::wstring& path) {
+    std::string gbk = fromWide(path);
+    if (toWide(gbk) == path)
+        return gbk;
+    DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (length == 0)
+        return gbk;
+    std::wstring shortPath(length, L'\0');
+    length = GetShortPathNameW(path.c_str(), shortPath.data(), length);
+    if (length == 0 || length >= shortPath.size())
+        return gbk;
+    shortPath.resize(length);
+    return fromWide(shortPath);
+}
