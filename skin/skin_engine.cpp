@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/dpi.h"
 #include "skin/frame_effects.h"
 #include "skin/subclass.h"
 
@@ -20,13 +21,22 @@ const wchar_t kRescanProp[] = L"ZnkSkin.Rescan";
 // Marks frames: comctl32 exports GetWindowSubclass by ordinal only, so it is not asked.
 const wchar_t kFrameProp[] = L"ZnkSkin.Frame";
 
+// The skin's font at one DPI.
+struct ScaledFont {
+    int dpi = 0;
+    HFONT font = nullptr;
+};
+// Windows on monitors of a few DPIs at most.
+constexpr int kScaledFonts = 8;
+
 struct Engine {
     SkinTheme theme;
     bool aero = false;
     HHOOK hook = nullptr;
     HBRUSH windowBrush = nullptr;
     HBRUSH editBrush = nullptr;
-    HFONT font = nullptr;
+    // The theme's font at each DPI asked for so far, made when first asked.
+    ScaledFont fonts[kScaledFonts];
     UINT rescanMessage = 0;
     UINT repaintMessage = 0;
 };
@@ -146,46 +156,81 @@ LRESULT recolor(HDC dc, LRESULT result, int systemBackground, SkinColorSlot back
 
 // ------------------------------------------------------------------ fonts
 
-BOOL CALLBACK applyFontToChild(HWND child, LPARAM) {
+// The theme's font for a window at `dpi`: its height is that of 96 DPI, scaled as the
+// launcher scales its own. Null when the theme keeps the windows' fonts, or when a font
+// cannot be made.
+HFONT skinFont(int dpi) {
     Engine& e = engine();
+    if (!e.theme.hasFont()) {
+        return nullptr;
+    }
+    int slot = 0;
+    for (; slot < kScaledFonts && e.fonts[slot].font != nullptr; ++slot) {
+        if (e.fonts[slot].dpi == dpi) {
+            return e.fonts[slot].font;
+        }
+    }
+    if (slot == kScaledFonts) {
+        // A ninth DPI: the windows there keep the font they have.
+        return nullptr;
+    }
+    LOGFONTW lf = {};
+    lf.lfHeight = -scaleToDpi(e.theme.fontHeight, dpi);
+    lf.lfWeight = e.theme.fontWeight;
+    lf.lfCharSet = static_cast<BYTE>(e.theme.fontCharset);
+    lf.lfQuality = DEFAULT_QUALITY;
+    for (int i = 0; i < LF_FACESIZE && e.theme.fontFace[i] != 0; ++i) {
+        lf.lfFaceName[i] = static_cast<wchar_t>(e.theme.fontFace[i]);
+    }
+    e.fonts[slot] = ScaledFont{dpi, CreateFontIndirectW(&lf)};
+    return e.fonts[slot].font;
+}
+
+// The system's default GUI font, also as a window made it anew for another DPI: the stock
+// font's face, character set and weight at any height.
+bool isDefaultGuiFont(HFONT font) {
+    HGDIOBJ stock = GetStockObject(DEFAULT_GUI_FONT);
+    if (font == stock) {
+        return true;
+    }
+    LOGFONTW given;
+    LOGFONTW standard;
+    if (font == nullptr || GetObjectW(font, sizeof given, &given) != sizeof given ||
+        GetObjectW(stock, sizeof standard, &standard) != sizeof standard) {
+        return false;
+    }
+    return lstrcmpiW(given.lfFaceName, standard.lfFaceName) == 0 &&
+           given.lfCharSet == standard.lfCharSet && given.lfWeight == standard.lfWeight &&
+           given.lfItalic == standard.lfItalic;
+}
+
+BOOL CALLBACK applyFontToChild(HWND child, LPARAM) {
     HFONT current = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
     HANDLE given = GetPropW(child, kFontProp);
-    if (given != nullptr) {
-        // Ours from an earlier skin: follow the skin, unless the window chose another since.
-        if (current == given && current != e.font) {
-            HFONT next = e.font ? e.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-            SetPropW(child, kFontProp, e.font);
-            if (e.font == nullptr) {
-                RemovePropW(child, kFontProp);
-            }
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
+    // Ours from an earlier skin or another DPI, none, or the system's default: the skin's
+    // font at the window's DPI. A font the window chose itself stays.
+    bool ours = given != nullptr && current == given;
+    if (!ours && current != nullptr && !isDefaultGuiFont(current)) {
+        return TRUE;
+    }
+    HFONT wanted = skinFont(windowDpi(child));
+    if (wanted == nullptr) {
+        if (ours) {
+            RemovePropW(child, kFontProp);
+            SendMessageW(child, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
         }
         return TRUE;
     }
-    if (e.font != nullptr && (current == nullptr || current == GetStockObject(DEFAULT_GUI_FONT))) {
-        SetPropW(child, kFontProp, e.font);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(e.font), TRUE);
+    SetPropW(child, kFontProp, wanted);
+    if (current != wanted) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(wanted), TRUE);
     }
     return TRUE;
 }
 
 void applyFonts(HWND frame) {
     EnumChildWindows(frame, applyFontToChild, 0);
-}
-
-HFONT createFont(const SkinTheme& theme) {
-    if (!theme.hasFont()) {
-        return nullptr;
-    }
-    LOGFONTW lf = {};
-    lf.lfHeight = -theme.fontHeight;
-    lf.lfWeight = theme.fontWeight;
-    lf.lfCharSet = static_cast<BYTE>(theme.fontCharset);
-    lf.lfQuality = DEFAULT_QUALITY;
-    for (int i = 0; i < LF_FACESIZE && theme.fontFace[i] != 0; ++i) {
-        lf.lfFaceName[i] = static_cast<wchar_t>(theme.fontFace[i]);
-    }
-    return CreateFontIndirectW(&lf);
 }
 
 // ------------------------------------------------------------------ push buttons
@@ -217,7 +262,11 @@ void paintButton(HWND hwnd, HDC dc) {
     HPEN pen = CreatePen(PS_SOLID, 1, color(focused || isDefault ? kSkinAccent : kSkinBorder));
     HGDIOBJ oldBrush = SelectObject(dc, faceBrush);
     HGDIOBJ oldPen = SelectObject(dc, pen);
-    RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, 6, 6);
+    // The corners, the text's margins and the focus mark are of 96 DPI, scaled like the
+    // launcher's own lengths.
+    const int dpi = windowDpi(hwnd);
+    const int corner = scaleToDpi(6, dpi);
+    RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, corner, corner);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(pen);
@@ -239,9 +288,9 @@ void paintButton(HWND hwnd, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color(enabled ? kSkinButtonText : kSkinDisabledText));
     RECT textRect = rc;
-    InflateRect(&textRect, -4, -2);
+    InflateRect(&textRect, -scaleToDpi(4, dpi), -scaleToDpi(2, dpi));
     if (pushed) {
-        OffsetRect(&textRect, 1, 1);
+        OffsetRect(&textRect, scaleToDpi(1, dpi), scaleToDpi(1, dpi));
     }
     UINT format = DT_CENTER | ((cues & UISF_HIDEACCEL) != 0 ? DT_HIDEPREFIX : 0);
     if ((style & BS_MULTILINE) != 0) {
@@ -258,7 +307,7 @@ void paintButton(HWND hwnd, HDC dc) {
     }
     if (focused && (cues & UISF_HIDEFOCUS) == 0) {
         RECT mark = rc;
-        InflateRect(&mark, -3, -3);
+        InflateRect(&mark, -scaleToDpi(3, dpi), -scaleToDpi(3, dpi));
         SetTextColor(dc, color(kSkinButtonText));
         SetBkColor(dc, color(face));
         DrawFocusRect(dc, &mark);
@@ -380,6 +429,13 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR i
         case WM_CTLCOLORLISTBOX:
             return recolor(reinterpret_cast<HDC>(wp), defSubclassProc(hwnd, msg, wp, lp),
                            COLOR_WINDOW, kSkinEdit, kSkinEditText, e.editBrush);
+        case WM_DPICHANGED: {
+            // The window lays itself out again and gives its controls fonts for the new DPI;
+            // those that had the skin's get it again at that DPI.
+            LRESULT result = defSubclassProc(hwnd, msg, wp, lp);
+            applyFonts(hwnd);
+            return result;
+        }
         case WM_SHOWWINDOW: {
             LRESULT result = defSubclassProc(hwnd, msg, wp, lp);
             if (wp) {
@@ -499,11 +555,14 @@ bool attachSkin(const SkinTheme& theme) {
     }
     HBRUSH oldWindowBrush = e.windowBrush;
     HBRUSH oldEditBrush = e.editBrush;
-    HFONT oldFont = e.font;
+    ScaledFont oldFonts[kScaledFonts];
+    for (int i = 0; i < kScaledFonts; ++i) {
+        oldFonts[i] = e.fonts[i];
+        e.fonts[i] = ScaledFont{};
+    }
     e.theme = theme;
     e.windowBrush = CreateSolidBrush(color(kSkinWindow));
     e.editBrush = CreateSolidBrush(color(kSkinEdit));
-    e.font = createFont(theme);
     EnumThreadWindows(GetCurrentThreadId(), takeOnExistingWindow, 0);
     // Every window now paints with the new objects; the old ones can go.
     if (oldWindowBrush != nullptr) {
@@ -512,8 +571,10 @@ bool attachSkin(const SkinTheme& theme) {
     if (oldEditBrush != nullptr) {
         DeleteObject(oldEditBrush);
     }
-    if (oldFont != nullptr) {
-        DeleteObject(oldFont);
+    for (const ScaledFont& old : oldFonts) {
+        if (old.font != nullptr) {
+            DeleteObject(old.font);
+        }
     }
     return true;
 }

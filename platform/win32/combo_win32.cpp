@@ -4,8 +4,8 @@
 
 namespace {
 
-// The height of the dropped-down list below the selection field: the version
-// 5 combo box takes its list height from the window height.
+// The height of the dropped-down list below the selection field, in template
+// pixels: the version 5 combo box takes its list height from the window height.
 constexpr int kListHeight = 200;
 
 class ComboBox : public Win32Control {
@@ -30,6 +30,11 @@ class ComboBox : public Win32Control {
     void showProperty(int index) override {
         if (index == kComboSelected)
             showSelection();
+    }
+
+    void dpiChanged() override {
+        Win32Control::dpiChanged();
+        fitSelectionField();
     }
 
     void comboItemAdded(int index) override {
@@ -57,7 +62,7 @@ class ComboBox : public Win32Control {
     // with. The field's item height moves it one for one, but Wine keeps two
     // pixels more than it is given, so step from what was asked, measuring.
     void fitSelectionField() {
-        const int wanted = source().rect.height;
+        const int wanted = view_.scaled(source().rect.height);
         auto asked = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
         for (int attempt = 0; attempt < 3 && asked != CB_ERR; ++attempt) {
             RECT shown;

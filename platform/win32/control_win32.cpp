@@ -50,13 +50,14 @@ bool Win32Control::createControl(const CreateArgs& args) {
     if (source().tabStop)
         style |= WS_TABSTOP;
     extraHeight_ = args.extraHeight;
-    hwnd_ = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), style, own.rect.left,
-                            own.rect.top, own.rect.width, own.rect.height + extraHeight_,
-                            view_.hwnd(), reinterpret_cast<HMENU>(INT_PTR{kControlIdBase + id_}),
+    Rect at = view_.scaled(own.rect);
+    hwnd_ = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), style, at.left, at.top,
+                            at.width, at.height + view_.scaled(extraHeight_), view_.hwnd(),
+                            reinterpret_cast<HMENU>(INT_PTR{kControlIdBase + id_}),
                             GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr)
         return false;
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(source().font)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     if (args.subclass) {
         auto* subclass = new Subclass{this, nullptr};
         SetPropW(hwnd_, kSubclassProp, subclass);
@@ -79,8 +80,7 @@ void Win32Control::showCommon(int index) {
         case kPropWidth:
         case kPropHeight:
             redrawBeneath();
-            SetWindowPos(hwnd_, nullptr, own.rect.left, own.rect.top, own.rect.width,
-                         own.rect.height + extraHeight_, SWP_NOZORDER | SWP_NOACTIVATE);
+            place();
             break;
         case kPropVisible:
             ShowWindow(hwnd_, own.visible ? SW_SHOWNA : SW_HIDE);
@@ -95,6 +95,23 @@ void Win32Control::showCommon(int index) {
             // the model but no window of this program sets one.
             break;
     }
+}
+
+void Win32Control::place() const {
+    Rect at = view_.scaled(state().rect);
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, at.width, at.height + view_.scaled(extraHeight_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT Win32Control::font() const {
+    return fontFor(source().font, view_.dpi());
+}
+
+void Win32Control::dpiChanged() {
+    if (hwnd_ == nullptr)
+        return;
+    place();
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
 }
 
 std::wstring Win32Control::caption(const Text& text) {
@@ -137,12 +154,40 @@ void Win32Control::redrawBeneath() const {
     RedrawWindow(view_.hwnd(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-HFONT fontFor(const FontSpec& font) {
+namespace {
+
+// The default GUI font at `dpi`. The stock font is made for the system DPI, so
+// its height there is taken back to 96 DPI and scaled like any template font;
+// at the system DPI it is the stock font itself.
+HFONT defaultGuiFont(int dpi) {
+    auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    static int system = systemDpi();
+    if (dpi == system)
+        return stock;
+    static std::map<int, HFONT> fonts;
+    auto found = fonts.find(dpi);
+    if (found != fonts.end())
+        return found->second;
+    LOGFONTW font{};
+    HFONT created = nullptr;
+    if (GetObjectW(stock, sizeof font, &font) == sizeof font) {
+        font.lfHeight = scaleToDpi(MulDiv(font.lfHeight, kTemplateDpi, system), dpi);
+        font.lfWidth = 0;
+        created = CreateFontIndirectW(&font);
+    }
+    fonts[dpi] = created != nullptr ? created : stock;
+    return fonts[dpi];
+}
+
+}  // namespace
+
+HFONT fontFor(const FontSpec& font, int dpi) {
     if (font.height <= 0)
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        return defaultGuiFont(dpi);
+    const int height = scaleToDpi(font.height, dpi);
     using Key = std::tuple<int, int, int, std::string>;
     static std::map<Key, HFONT> fonts;
-    Key key{font.height, font.weight, font.charset, font.face ? font.face : ""};
+    Key key{height, font.weight, font.charset, font.face ? font.face : ""};
     auto found = fonts.find(key);
     if (found != fonts.end())
         return found->second;
@@ -151,11 +196,11 @@ HFONT fontFor(const FontSpec& font) {
     // Face names are GBK like every other text of the program.
     std::wstring face = toWide(std::get<3>(key), 936);
     HFONT created =
-        CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+        CreateFontW(-height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                     static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     if (created == nullptr)
-        created = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        created = defaultGuiFont(dpi);
     fonts[key] = created;
     return created;
 }

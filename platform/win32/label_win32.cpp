@@ -40,7 +40,7 @@ class Label : public Win32Control {
         HBRUSH back = staticColours(dc);
         if (!transparent())
             FillRect(dc, &box, back);
-        HGDIOBJ oldFont = SelectObject(dc, fontFor(source().font));
+        HGDIOBJ oldFont = SelectObject(dc, font());
         SetBkMode(dc, TRANSPARENT);
         if (!IsWindowEnabled(hwnd_))
             SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));

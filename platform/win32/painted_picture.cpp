@@ -20,11 +20,12 @@ void PaintedPicture::setImage(Image image) {
     paintedValid_ = false;
 }
 
-void PaintedPicture::paint(HDC dc, const RECT& box, int mode, COLORREF background) {
+void PaintedPicture::paint(HDC dc, const RECT& box, int mode, COLORREF background, int dpi) {
     if (decoded_.empty())
         return;
-    Rect where = pictureDisplayRect(mode, decoded_.width, decoded_.height, box.right - box.left,
-                                    box.bottom - box.top);
+    Rect where =
+        pictureDisplayRect(mode, scaleToDpi(decoded_.width, dpi), scaleToDpi(decoded_.height, dpi),
+                           box.right - box.left, box.bottom - box.top);
     if (where.width <= 0 || where.height <= 0)
         return;
     if (!paintedValid_ || where.width != paintedRect_.width ||

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/picture.h"
+#include "platform/win32/dpi.h"
 
 class PaintedPicture {
   public:
@@ -16,9 +17,12 @@ class PaintedPicture {
     const Image& image() const { return decoded_; }
     bool empty() const { return decoded_.empty(); }
 
-    // Paints the picture inside `box` as display mode `mode` places it,
-    // blended over `background`.
-    void paint(HDC dc, const RECT& box, int mode, COLORREF background);
+    // Paints the picture inside `box` as display mode `mode` places it at
+    // `dpi`, blended over `background`. The picture's natural size is its
+    // pixels at 96 DPI, so every mode means the same at any scale: natural size
+    // and the centred mode's "never scaled up" are the picture scaled by the
+    // DPI, as the box is.
+    void paint(HDC dc, const RECT& box, int mode, COLORREF background, int dpi);
 
   private:
     Bytes bytes_;

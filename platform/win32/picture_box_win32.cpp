@@ -27,7 +27,8 @@ class PictureBox : public Win32Control {
 
     bool onDrawItem(const DRAWITEMSTRUCT& item) override {
         FillRect(item.hDC, &item.rcItem, staticColours(item.hDC));
-        picture_.paint(item.hDC, item.rcItem, source().displayMode, GetBkColor(item.hDC));
+        picture_.paint(item.hDC, item.rcItem, source().displayMode, GetBkColor(item.hDC),
+                       view_.dpi());
         return true;
     }
 

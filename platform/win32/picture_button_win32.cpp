@@ -64,10 +64,11 @@ class PictureButton : public Win32Control {
             picture = &hot_;
         }
         RECT inside = box;
-        InflateRect(&inside, -1, -1);
+        const int step = view_.scaled(1);
+        InflateRect(&inside, -step, -step);
         if (pressed)
-            OffsetRect(&inside, 1, 1);
-        picture->paint(dc, inside, kPictureCentred, back);
+            OffsetRect(&inside, step, step);
+        picture->paint(dc, inside, kPictureCentred, back, view_.dpi());
 
         // Flat: a one-pixel frame, sunken while pushed; never a focus mark.
         if (pressed) {

@@ -17,6 +17,10 @@ namespace {
 constexpr int kMaxTipWidth = 480;
 
 HWND gTooltip = nullptr;
+// The DPI the tooltip's font and width are made for: the system's until a tip
+// for a window at another DPI comes.
+int gTooltipDpi = 0;
+HFONT gTooltipFont = nullptr;
 // The text of each tool. A label's mouse-move handler sets its tip on every
 // move; the same text again must not make the shown tip flicker.
 std::map<HWND, std::wstring> gTips;
@@ -35,13 +39,33 @@ HWND tooltipWindow(bool balloon) {
                                    GetModuleHandleW(nullptr), nullptr);
         if (gTooltip == nullptr)
             return nullptr;
-        SendMessageW(gTooltip, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+        gTooltipDpi = systemDpi();
+        SendMessageW(gTooltip, TTM_SETMAXTIPWIDTH, 0, scaleToDpi(kMaxTipWidth, gTooltipDpi));
     }
     LONG_PTR style = GetWindowLongPtrW(gTooltip, GWL_STYLE);
     LONG_PTR wanted = balloon ? (style | TTS_BALLOON) : (style & ~LONG_PTR{TTS_BALLOON});
     if (wanted != style)
         SetWindowLongPtrW(gTooltip, GWL_STYLE, wanted);
     return gTooltip;
+}
+
+// One tooltip serves every window, so it takes the DPI of the control whose
+// tip it shows: the status font the system gives tooltips, at that DPI.
+void fitTooltipToDpi(HWND tooltip, int dpi) {
+    if (dpi == gTooltipDpi)
+        return;
+    NONCLIENTMETRICSW metrics;
+    if (!nonClientMetricsForDpi(metrics, dpi))
+        return;
+    HFONT font = CreateFontIndirectW(&metrics.lfStatusFont);
+    if (font == nullptr)
+        return;
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (gTooltipFont != nullptr)
+        DeleteObject(gTooltipFont);
+    gTooltipFont = font;
+    gTooltipDpi = dpi;
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, scaleToDpi(kMaxTipWidth, dpi));
 }
 
 TTTOOLINFOW toolFor(HWND control) {
@@ -62,6 +86,7 @@ void showBalloonTip(std::intptr_t handle, const Text& text, bool balloon, bool c
     HWND tooltip = tooltipWindow(balloon);
     if (tooltip == nullptr)
         return;
+    fitTooltipToDpi(tooltip, windowDpi(control));
     std::wstring tip = toWide(text, static_cast<unsigned>(codePageOf(text)));
     auto known = gTips.find(control);
     if (known != gTips.end() && known->second == tip)

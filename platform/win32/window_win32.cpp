@@ -43,6 +43,10 @@ void focusControl(HWND control) {
     SetFocus(control);
 }
 
+// WM_GETDPISCALEDSIZE (Windows 10 1703), which older headers lack: the size
+// the window wants at a new DPI, asked before WM_DPICHANGED.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 }  // namespace
 
 std::unique_ptr<WindowView> createWindowView(LoadedWindow& window) {
@@ -83,6 +87,10 @@ bool Win32WindowView::create() {
                          nullptr, GetModuleHandleW(nullptr), this)) {
         return false;
     }
+    // Laid out for the DPI of the monitor the system put it on; runModal
+    // moves it to its owner's monitor, which may ask for another.
+    dpi_ = windowDpi(hwnd_);
+    fitToDpi();
 
     controls_.resize(window_.controls.size());
     for (ControlId id = 1; id <= window_.controlCount(); ++id) {
@@ -170,13 +178,12 @@ void Win32WindowView::propertyChanged(ControlId control, int index) {
                 break;
             case kPropLeft:
             case kPropTop:
-                SetWindowPos(hwnd_, nullptr, own.rect.left, own.rect.top, 0, 0,
+                SetWindowPos(hwnd_, nullptr, scaled(own.rect.left), scaled(own.rect.top), 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 break;
             case kPropWidth:
             case kPropHeight:
-                SetWindowPos(hwnd_, nullptr, 0, 0, own.rect.width, own.rect.height,
-                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                fitToDpi();
                 break;
             case kPropVisible:
                 // Before the loop runs the window is hidden whatever the model says.
@@ -207,6 +214,44 @@ void Win32WindowView::comboItemAdded(ControlId control, int index) {
     }
 }
 
+Rect Win32WindowView::scaled(const Rect& rect) const {
+    return Rect{scaled(rect.left), scaled(rect.top), scaled(rect.width), scaled(rect.height)};
+}
+
+SIZE Win32WindowView::outerSize(int dpi) const {
+    const Rect& size = window_.state(0).rect;
+    if (dpi == kTemplateDpi)
+        return SIZE{size.width, size.height};
+    auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
+    auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE));
+    RECT templateFrame = frameForDpi(style, exStyle, kTemplateDpi);
+    RECT frame = frameForDpi(style, exStyle, dpi);
+    int clientWidth = size.width - templateFrame.left - templateFrame.right;
+    int clientHeight = size.height - templateFrame.top - templateFrame.bottom;
+    return SIZE{scaleToDpi(clientWidth > 0 ? clientWidth : 0, dpi) + frame.left + frame.right,
+                scaleToDpi(clientHeight > 0 ? clientHeight : 0, dpi) + frame.top + frame.bottom};
+}
+
+void Win32WindowView::fitToDpi() {
+    SIZE outer = outerSize(dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a monitor of another DPI (or the system's scale changed): the
+// system's rectangle, which WM_GETDPISCALEDSIZE made the right size where the
+// system asks for it, and every control laid out again.
+void Win32WindowView::onDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : controls_) {
+        if (control)
+            control->dpiChanged();
+    }
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 // Centred on the work area (the screen less the task bar and docked bars) of
 // the monitor the window opens on: that of the window it is modal over, or for
 // the main window the one the system placed it on. A window larger than the
@@ -220,12 +265,20 @@ void Win32WindowView::centreOnWorkArea() {
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (GetMonitorInfoW(monitor, &info))
         area = info.rcWork;
-    RECT frame;
-    GetWindowRect(hwnd_, &frame);
-    int left = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
-    int top = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
-    SetWindowPos(hwnd_, nullptr, left > area.left ? left : area.left,
-                 top > area.top ? top : area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A monitor of another DPI lays the window out again once it is there
+    // (WM_DPICHANGED), which changes its size: then it is centred once more.
+    for (int pass = 0; pass < 2; ++pass) {
+        int before = dpi_;
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        int left = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
+        int top = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
+        SetWindowPos(hwnd_, nullptr, left > area.left ? left : area.left,
+                     top > area.top ? top : area.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (dpi_ == before)
+            break;
+    }
 }
 
 void Win32WindowView::focusFirstTabStop() {
@@ -324,6 +377,7 @@ LRESULT CALLBACK Win32WindowView::windowProc(HWND hwnd, UINT message, WPARAM wPa
             static_cast<Win32WindowView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         view->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+        enableNonClientDpiScaling(hwnd);
     }
     auto* view = reinterpret_cast<Win32WindowView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (view == nullptr)
@@ -358,6 +412,14 @@ LRESULT Win32WindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GetClientRect(hwnd_, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, solidBrush(backColour()));
             return 1;
+        }
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case kGetDpiScaledSize: {
+            SIZE outer = outerSize(static_cast<int>(wParam));
+            *reinterpret_cast<SIZE*>(lParam) = outer;
+            return TRUE;
         }
         case WM_TIMER:
             timerTick(window_, static_cast<ControlId>(wParam) - kControlIdBase);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dpi.h"
 #include "platform/window_view.h"
 
 class Win32WindowView;
@@ -36,6 +37,9 @@ class Win32Control {
     // Shows one of the common properties 0 to 7.
     virtual void showCommon(int index);
     virtual void comboItemAdded(int index) { (void)index; }
+    // The window has moved to another DPI: the control takes its place, its
+    // font and whatever else it sizes at the new one.
+    virtual void dpiChanged();
     // WM_COMMAND notification code from the child window.
     virtual void onCommand(WORD code) { (void)code; }
     virtual bool onDrawItem(const DRAWITEMSTRUCT& item) {
@@ -59,7 +63,8 @@ class Win32Control {
         DWORD style = 0;
         DWORD exStyle = 0;
         std::wstring text;
-        // Extra pixels below the model's height (a drop-down list's list).
+        // Extra pixels below the model's height (a drop-down list's list), in
+        // template pixels like the rectangle.
         int extraHeight = 0;
         // Route the child's own messages through onMessage.
         bool subclass = false;
@@ -67,6 +72,11 @@ class Win32Control {
     // The shared creation: position, id, visibility, enabled state, tab stop,
     // clipping, font and optional subclass.
     bool createControl(const CreateArgs& args);
+
+    // Puts the child window where the model's rectangle lands at the window's DPI.
+    void place() const;
+    // The control's font at the window's DPI.
+    HFONT font() const;
 
     // The caption as the display code page shows it.
     static std::wstring caption(const Text& text);
@@ -107,6 +117,12 @@ class Win32WindowView : public WindowView {
     HWND hwnd() const { return hwnd_; }
     COLORREF backColour() const;
 
+    // The DPI the window is laid out for, and a template length or rectangle
+    // at it. Behaviour code and the model see template pixels only.
+    int dpi() const { return dpi_; }
+    int scaled(int length) const { return scaleToDpi(length, dpi_); }
+    Rect scaled(const Rect& rect) const;
+
   private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -114,12 +130,18 @@ class Win32WindowView : public WindowView {
     Win32Control* controlFromHwnd(HWND child) const;
     HWND ownerHwnd() const;
     void centreOnWorkArea();
+    // The outer size for the model's outer size at `dpi`: the client area the
+    // template's frame leaves at 96 DPI, scaled, in the system's frame at `dpi`.
+    SIZE outerSize(int dpi) const;
+    void fitToDpi();
+    void onDpiChanged(int dpi, const RECT& suggested);
     void focusFirstTabStop();
     void onCommand(WPARAM wParam, LPARAM lParam);
 
     LoadedWindow& window_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
+    int dpi_ = kTemplateDpi;
     // Index i holds control i; entry 0 (the window) stays null.
     std::vector<std::unique_ptr<Win32Control>> controls_;
 };
@@ -135,9 +157,9 @@ std::unique_ptr<Win32Control> makePictureBox(Win32WindowView& view, ControlId id
 std::unique_ptr<Win32Control> makePictureButton(Win32WindowView& view, ControlId id);
 std::unique_ptr<Win32Control> makeTimer(Win32WindowView& view, ControlId id);
 
-// Shared GDI objects, kept for the whole run: a font per font spec (the
-// default GUI font for none) and a solid brush per colour.
-HFONT fontFor(const FontSpec& font);
+// Shared GDI objects, kept for the whole run: a font per font spec and DPI
+// (the default GUI font for none) and a solid brush per colour.
+HFONT fontFor(const FontSpec& font, int dpi);
 HBRUSH solidBrush(COLORREF colour);
 // 0xRRGGBB as a COLORREF (0x00BBGGRR).
 inline COLORREF colourRef(int rgb) {

@@ -174,9 +174,10 @@ TEST(Binaries, HeadersAndImportsFitEverySupportedWindows) {
     }
 }
 
-// An application manifest that the system accepts: no elevation, Windows 7 to 11, DPI unaware
-// said outright, and common controls left at version 5, whose look the skin is made for.
-TEST_F(ExeResources, ManifestAsksForWindows7To11AtTheSystemsScale) {
+// An application manifest that the system accepts: no elevation, Windows 7 to 11, DPI aware
+// per monitor (v2, else v1, else system aware), and common controls left at version 5, whose
+// look the skin is made for.
+TEST_F(ExeResources, ManifestAsksForWindows7To11AndEveryDisplayScale) {
     std::string manifest = resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
     ASSERT_FALSE(manifest.empty());
     for (const char* part : {
@@ -186,8 +187,8 @@ TEST_F(ExeResources, ManifestAsksForWindows7To11AtTheSystemsScale) {
              "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // Windows 8
              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // Windows 8.1
              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
-             ">false</dpiAware>",
-             ">unaware</dpiAwareness>",
+             ">true/pm</dpiAware>",
+             ">PerMonitorV2, PerMonitor</dpiAwareness>",
              sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
                                 : "processorArchitecture=\"x86\"",
          }) {
