@@ -25,20 +25,21 @@ wineserver_cmd() {
 # The display has a task bar, as a Windows desktop has: a work area 40 pixels
 # short of the screen at the top, which Wine reads from _NET_WORKAREA, so that
 # a window centred on the screen rather than on the work area shows. The
-# server keeps it (-noreset) when its last client goes.
+# server keeps it (-noreset) when its last client goes. The screen is that of
+# a laptop at 200 %, where the largest window at 192 DPI still fits.
 start_xvfb() {
     local logs="$1"
     local fdfile="$logs/xvfb-display"
     mkdir -p "$logs"
     rm -f "$fdfile"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" \
+    Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp -noreset 3>"$fdfile" \
         >"$logs/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local i
     for ((i = 0; i < 100; i++)); do
         if [[ -s $fdfile ]]; then
             export DISPLAY=":$(tr -dc '0-9' <"$fdfile")"
-            xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA '0, 40, 1280, 984' || {
+            xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA '0, 40, 2560, 1560' || {
                 wine_env_note "cannot give the display its work area"
                 return 1
             }
