@@ -55,10 +55,18 @@ class Label : public Win32Control {
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, flags | DT_CALCRECT);
         int textHeight = measured.bottom - measured.top;
         int boxHeight = box.bottom - box.top;
-        if (source().valign == VAlign::Centre)
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        if (textHeight > boxHeight && textHeight - boxHeight <= metrics.tmInternalLeading) {
+            // A font whose lines grow a little faster than the scale (a substitute for a face
+            // the system lacks) can come out a pixel or two taller than its box: what is cut
+            // off then is the blank above the first line's strokes, not the strokes.
+            box.top -= textHeight - boxHeight;
+        } else if (source().valign == VAlign::Centre) {
             box.top += (boxHeight - textHeight) / 2;
-        if (source().valign == VAlign::Bottom)
+        } else if (source().valign == VAlign::Bottom) {
             box.top += boxHeight - textHeight;
+        }
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, flags);
         SelectObject(dc, oldFont);
         return true;

@@ -107,6 +107,9 @@ class CaptionFont {
 // Whether a caption fits the room its control gives it at `dpi`, wrapped at
 // words as the controls wrap it: labels their whole box, push buttons the box
 // less the skin's margins, check boxes the box less the box mark and its gap.
+// A label keeps a text that is a little too tall inside its box down to the
+// blank above the first line's strokes (the font's internal leading); in the
+// other controls every line must fit whole.
 bool captionFits(const ControlTemplate& control, const std::wstring& caption, const SkinTheme& skin,
                  int dpi) {
     int width = at(control.rect.width, dpi);
@@ -123,9 +126,13 @@ bool captionFits(const ControlTemplate& control, const std::wstring& caption, co
     RECT room{0, 0, width, height};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &room,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     DeleteDC(dc);
-    return room.right <= width && room.bottom <= height;
+    const bool label =
+        control.kind == ControlKind::Label || control.kind == ControlKind::TransparentLabel;
+    return room.right <= width && room.bottom - (label ? metrics.tmInternalLeading : 0) <= height;
 }
 
 SkinTheme skinInUse() {

@@ -138,7 +138,8 @@ class ExeResources : public ::testing::Test {
 // Both files: the machine type of this build, no link time stamp, Windows 7 (6.1) in the
 // headers, nothing of the build machine's paths inside, and only Windows' own DLLs imported.
 // From comctl32 only what its version 5.82 (Windows 7 without a manifest asking for version 6)
-// exports by name; the skin library finds the rest at run time.
+// exports by name, and from user32 none of the later display-scale functions; both are found at
+// run time.
 TEST(Binaries, HeadersAndImportsFitEverySupportedWindows) {
     const std::set<std::string> windowsDlls = {
         "ADVAPI32.DLL", "COMCTL32.DLL", "GDI32.DLL",   "KERNEL32.DLL", "MSVCRT.DLL",
@@ -165,6 +166,13 @@ TEST(Binaries, HeadersAndImportsFitEverySupportedWindows) {
         EXPECT_FALSE(pe.imports.empty());
         for (const auto& [dll, names] : pe.imports) {
             EXPECT_TRUE(windowsDlls.count(dll)) << dll;
+            if (dll == "USER32.DLL") {
+                // The display-scale functions that came after Windows 7 (GetDpiForWindow,
+                // AdjustWindowRectExForDpi, ...) all spell "Dpi"; Windows 7's own spell "DPI".
+                for (const std::string& name : names) {
+                    EXPECT_EQ(name.find("Dpi"), std::string::npos) << "user32 " << name;
+                }
+            }
             if (dll != "COMCTL32.DLL")
                 continue;
             for (const std::string& name : names) {
