@@ -225,11 +225,24 @@ SIZE Win32WindowView::outerSize(int dpi) const {
     auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
     auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE));
     RECT templateFrame = frameForDpi(style, exStyle, kTemplateDpi);
-    RECT frame = frameForDpi(style, exStyle, dpi);
     int clientWidth = size.width - templateFrame.left - templateFrame.right;
     int clientHeight = size.height - templateFrame.top - templateFrame.bottom;
-    return SIZE{scaleToDpi(clientWidth > 0 ? clientWidth : 0, dpi) + frame.left + frame.right,
-                scaleToDpi(clientHeight > 0 ? clientHeight : 0, dpi) + frame.top + frame.bottom};
+    // At the window's own DPI the frame is the one it has: on Windows 8.1 that
+    // is the system DPI's, whatever the monitor's. At another (asked before a
+    // change of monitor, on Windows 10) it is the system's answer for that DPI.
+    SIZE frame{};
+    RECT outer;
+    RECT client;
+    if (dpi == dpi_ && !IsIconic(hwnd_) && GetWindowRect(hwnd_, &outer) &&
+        GetClientRect(hwnd_, &client)) {
+        frame =
+            SIZE{outer.right - outer.left - client.right, outer.bottom - outer.top - client.bottom};
+    } else {
+        RECT sides = frameForDpi(style, exStyle, dpi);
+        frame = SIZE{sides.left + sides.right, sides.top + sides.bottom};
+    }
+    return SIZE{scaleToDpi(clientWidth > 0 ? clientWidth : 0, dpi) + frame.cx,
+                scaleToDpi(clientHeight > 0 ? clientHeight : 0, dpi) + frame.cy};
 }
 
 void Win32WindowView::fitToDpi() {

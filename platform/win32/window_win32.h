@@ -131,7 +131,8 @@ class Win32WindowView : public WindowView {
     HWND ownerHwnd() const;
     void centreOnWorkArea();
     // The outer size for the model's outer size at `dpi`: the client area the
-    // template's frame leaves at 96 DPI, scaled, in the system's frame at `dpi`.
+    // template's frame leaves at 96 DPI, scaled, in the frame the system gives
+    // at `dpi`. At 96 DPI the model's size itself.
     SIZE outerSize(int dpi) const;
     void fitToDpi();
     void onDpiChanged(int dpi, const RECT& suggested);
