@@ -253,11 +253,17 @@ void Win32WindowView::fitToDpi() {
 
 // Moved to a monitor of another DPI (or the system's scale changed): the
 // system's rectangle, which WM_GETDPISCALEDSIZE made the right size where the
-// system asks for it, and every control laid out again.
-void Win32WindowView::onDpiChanged(int dpi, const RECT& suggested) {
+// system asks for it, or else the window's own size at the new DPI, and every
+// control laid out again.
+void Win32WindowView::onDpiChanged(int dpi, const RECT* suggested) {
     dpi_ = dpi;
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (suggested != nullptr) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        fitToDpi();
+    }
     for (const auto& control : controls_) {
         if (control)
             control->dpiChanged();
@@ -279,7 +285,8 @@ void Win32WindowView::centreOnWorkArea() {
     if (GetMonitorInfoW(monitor, &info))
         area = info.rcWork;
     // A monitor of another DPI lays the window out again once it is there
-    // (WM_DPICHANGED), which changes its size: then it is centred once more.
+    // (WM_DPICHANGED, or here for a hidden window that the system moved
+    // without one), which changes its size: then it is centred once more.
     for (int pass = 0; pass < 2; ++pass) {
         int before = dpi_;
         RECT frame;
@@ -289,6 +296,9 @@ void Win32WindowView::centreOnWorkArea() {
         SetWindowPos(hwnd_, nullptr, left > area.left ? left : area.left,
                      top > area.top ? top : area.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        int now = windowDpi(hwnd_);
+        if (now != dpi_)
+            onDpiChanged(now, nullptr);
         if (dpi_ == before)
             break;
     }
@@ -427,7 +437,7 @@ LRESULT Win32WindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
         case WM_DPICHANGED:
-            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            onDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kGetDpiScaledSize: {
             SIZE outer = outerSize(static_cast<int>(wParam));

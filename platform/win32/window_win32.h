@@ -135,7 +135,7 @@ class Win32WindowView : public WindowView {
     // at `dpi`. At 96 DPI the model's size itself.
     SIZE outerSize(int dpi) const;
     void fitToDpi();
-    void onDpiChanged(int dpi, const RECT& suggested);
+    void onDpiChanged(int dpi, const RECT* suggested);
     void focusFirstTabStop();
     void onCommand(WPARAM wParam, LPARAM lParam);
 
