@@ -38,8 +38,8 @@ void onArmPicturePressed() {
     for (int model = 1; model <= 3; ++model) {
         if (source.control != kModelPictures[model - 1])
             continue;
-        // A refused write leaves the file as it was; the manager then shows
-        // the model the file still names.
+        // A refused write leaves the file as it was (the player is told);
+        // the manager then shows the model the file still names.
         writeArmsItem(sex, modelName(sex, model));
         refreshArmsManager();
         closeWindow(source);

@@ -1,14 +1,16 @@
 #include "arms/arms_file.h"
 
+#include "core/write_refused.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 
 namespace {
 
 constexpr const char* kSection = "tattoo";
+constexpr const char* kArmsFileName = "metahook.txt";
 
 Text armsFile() {
-    return runDirectory() + "\\metahook.txt";
+    return runDirectory() + "\\" + kArmsFileName;
 }
 
 // A model is a file name inside the preview folder. A value that names a
@@ -25,7 +27,10 @@ Text readArmsItem(const Text& key) {
 }
 
 bool writeArmsItem(const Text& key, const Text& value) {
-    return writeIniItem(armsFile(), kSection, key, value);
+    if (writeIniItem(armsFile(), kSection, key, value))
+        return true;
+    tellFileNotWritten(kArmsFileName);
+    return false;
 }
 
 Bytes armPreview(const Text& model) {

@@ -7,7 +7,8 @@
 
 // "enable", "male" or "female"; empty when the file or the key is missing.
 Text readArmsItem(const Text& key);
-// False when the file could not be written; it is then left as it was.
+// False when the file could not be written; it is then left as it was, and
+// the player is told.
 bool writeArmsItem(const Text& key, const Text& value);
 // The preview of an arm model ("male_2"), empty when there is none.
 Bytes armPreview(const Text& model);

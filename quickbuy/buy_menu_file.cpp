@@ -73,8 +73,12 @@ Text slotOf(const TextList& slots, int slot) {
 
 }  // namespace
 
+Text buyMenuFileName() {
+    return "cstrike\\resource\\UI\\MainBuyMenu.res";
+}
+
 Text buyMenuPath() {
-    return runDirectory() + "\\cstrike\\resource\\UI\\MainBuyMenu.res";
+    return runDirectory() + "\\" + buyMenuFileName();
 }
 
 // The line after a command marker is its command line whatever it holds, so

@@ -13,6 +13,8 @@
 // Slots 1 to 3 show a picture in the game's menu; the grenade has none.
 inline constexpr int kPackImages = 3;
 
+// The file's path in the game folder, and as the editor opens it.
+Text buyMenuFileName();
 Text buyMenuPath();
 
 // Where one pack's lines are, as byte offsets of the line after each marker

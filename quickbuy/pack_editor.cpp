@@ -4,6 +4,7 @@
 #include "core/display_text.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
+#include "core/write_refused.h"
 #include "platform/window.h"
 #include "quickbuy/buy_menu_file.h"
 #include "quickbuy/quick_buy.h"
@@ -63,11 +64,13 @@ void onPackCancelClicked() {
 }
 
 // The editor below shows the file as it now is, saved or not. A save the
-// file refused keeps this window open with the player's choices, so that
-// nothing he chose is dropped without his knowing.
+// file refused keeps this window open with the player's choices, and tells
+// him, so that nothing he chose is dropped without his knowing.
 void onPackSaveClicked() {
     bool saved = savePack(gQuickBuy.currentPackNumber, g.packList);
     scanBuyMenu();
     if (saved)
         closeWindow(eventSourceControl());
+    else
+        tellFileNotWritten(buyMenuFileName());
 }

@@ -64,15 +64,16 @@ void closeBuyMenu() {
 }
 
 // The file is read whole before it is opened to be held: the held handle
-// writes, and a whole-file read shares only with readers. A file that cannot
-// be opened for writing shows no packs, as a missing one does.
+// writes, and a whole-file read shares only with readers. A write-protected
+// file is held for reading: its packs show, and a save says it cannot be
+// written.
 void scanBuyMenu() {
     setEditorCaptions();
     closeBuyMenu();
     Bytes content = readWholeFile(buyMenuPath());
     gQuickBuy.buyMenuFile = openFile(buyMenuPath(), kOpenReadWrite, kShareReadWrite);
     if (gQuickBuy.buyMenuFile == 0)
-        content.clear();
+        gQuickBuy.buyMenuFile = openFile(buyMenuPath(), kOpenRead, kShareReadWrite);
     BuyMenuScan scan = scanBuyMenuText(content);
     for (int pack = 1; pack <= kPacks; ++pack) {
         gPackCommands[pack] = scan.packs[pack - 1].commandList;

@@ -24,8 +24,12 @@ const CategoryInfo& infoOf(int category) {
 
 }  // namespace
 
+Text inventoryFileName() {
+    return amxConfigFile("znk_precachewpn.ini");
+}
+
 Text inventoryFilePath() {
-    return runDirectory() + "\\" + amxConfigFile("znk_precachewpn.ini");
+    return runDirectory() + "\\" + inventoryFileName();
 }
 
 Text categoryKey(int category) {

@@ -6,6 +6,8 @@
 
 #include "platform/text.h"
 
+// The file's path in the game folder, and as the launcher opens it.
+Text inventoryFileName();
 Text inventoryFilePath();
 
 // "RIFLES", "PISTOLS", "KNIFES" or "HEGRENADES" for the categories 1 to 4;

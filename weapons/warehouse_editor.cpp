@@ -3,6 +3,7 @@
 #include "core/display_text.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
+#include "core/write_refused.h"
 #include "platform/window.h"
 #include "weapons/catalogue.h"
 #include "weapons/inventory.h"
@@ -58,17 +59,23 @@ void onWarehouseTimerTick() {
 }
 
 // A category edit starts from an empty list: the player picks again every
-// weapon he wants to keep. The key stays in the file, with no value.
+// weapon he wants to keep. The key stays in the file, with no value. A file
+// that refuses to be emptied would refuse every pick too: the picker stays
+// shut and the list as it was.
 void onEditWeaponsClicked() {
     int category = getInt(editorControl(WarehouseEditor::组合框1), kComboSelected) + 1;
     if (category < kPrimary || category > kHegrenade)
         return;
     g.categoryEdit.inventoryCategory = category;
-    writeCategoryValue(category, Text());
+    if (!writeCategoryValue(category, Text()))
+        return tellFileNotWritten(inventoryFileName());
     loadWindow(WeaponSelection::kId, true);
 }
 
+// The caption is read back from the file, so it shows what the game will get.
 void onWarehouseSwitchClicked() {
-    toggleWarehouseSwitch();
+    bool switched = toggleWarehouseSwitch();
     refreshWarehouseSwitch();
+    if (!switched)
+        tellFileNotWritten(inventoryFileName());
 }

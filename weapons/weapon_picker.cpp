@@ -8,6 +8,7 @@
 #include "core/display_text.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
+#include "core/write_refused.h"
 #include "platform/dialogs.h"
 #include "platform/window.h"
 #include "weapons/catalogue.h"
@@ -119,12 +120,18 @@ void onWeaponCellClicked() {
 
     CategoryEdit& edit = g.categoryEdit;
     int category = edit.inventoryCategory;
-    int limit = categoryLimit(category);
+    Text value = readCategoryValue(category) + g.catalogue.modelName[position] + ",";
+    // A pick the file refused is not the player's: the box is his to tick
+    // again, and nothing counts it.
+    if (!writeCategoryValue(category, value)) {
+        setProperty(box, kCheckBoxTicked, 0);
+        setProperty(box, kPropDisabled, 0);
+        tellFileNotWritten(inventoryFileName());
+        return;
+    }
     ++edit.selectedCount;
     showCount();
-    Text value = readCategoryValue(category) + g.catalogue.modelName[position] + ",";
     edit.addedList += getText(box, kCheckBoxCaption) + " ";
-    writeCategoryValue(category, value);
-    if (edit.selectedCount == limit)
+    if (edit.selectedCount == categoryLimit(category))
         finishWithMessage("Weapons Full! You have added these weapons:");
 }

@@ -176,6 +176,12 @@ TEST(Arms, RefusedWriteKeepsTheCaptionTrue) {
     });
     setAttributes(metahook, 0);
     EXPECT_EQ(journey.file(), "[tattoo]\r\nenable=1\r\nmale=male_2\r\n");
+    // The notice before the manager, then the switch's and the choice's refusals.
+    ASSERT_EQ(journey.system.messageBoxes.size(), 3u);
+    for (size_t shown = 1; shown < 3; ++shown) {
+        EXPECT_EQ(journey.system.messageBoxes[shown].message,
+                  "文件无法写入：metahook.txt\n请检查该文件是否为只读。");
+    }
 }
 
 TEST(Arms, ModelValuesThatNamePathsShowNoPreview) {

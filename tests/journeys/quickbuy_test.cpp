@@ -329,26 +329,25 @@ TEST(QuickBuy, BrokenPacksShowEmptyAndSaveOnlyWhereTheirMarkersAre) {
     EXPECT_EQ(journey.buyMenu(), expected);
 }
 
-TEST(QuickBuy, ASaveTheFileRefusesLeavesItFullyOldAndTheChoicesOpen) {
+// A write-protected file is read like any other; a save into it says why
+// it failed and keeps the player's choices open until the file takes them.
+TEST(QuickBuy, AWriteProtectedFileShowsItsPacksAndRefusesTheSaveAloud) {
     QuickBuyJourney journey;
     const char* const saved[4] = {"ak47", "glock18", "knife", "hegrenade"};
     const Bytes saveTarget = withPack(gameBuyMenu(), 4, saved);
+    ASSERT_TRUE(setAttributes(journey.buyMenuPath(), kAttrReadOnly));
     journey.inChooser([](OffscreenUser& user) { pickModel(user, "ak47"); });
     journey.inPackEditor([&](OffscreenUser& user) {
         EXPECT_TRUE(user.pressPicture(PackEditor::图片框2));
-        // The disk fills part way through the write.
-        journey.system.failWriteAfterBytes = 700;
         EXPECT_TRUE(user.click(PackEditor::按钮2));
         EXPECT_EQ(journey.buyMenu(), gameBuyMenu());
         EXPECT_TRUE(user.windowOpen());
+        ASSERT_EQ(journey.system.messageBoxes.size(), 1u);
+        EXPECT_EQ(journey.system.messageBoxes[0].message,
+                  "文件无法写入：cstrike\\resource\\UI\\MainBuyMenu.res\n请检查该文件是否为只读。");
         EXPECT_EQ(picture(user, QuickBuyEditor::kId, QuickBuyEditor::packSlot(4, 1)),
                   weaponPicture("mp5"));
-        // The file is made read-only while the editor holds it.
-        journey.system.failWriteAfterBytes = -1;
-        ASSERT_TRUE(setAttributes(journey.buyMenuPath(), kAttrReadOnly));
-        EXPECT_TRUE(user.click(PackEditor::按钮2));
-        EXPECT_EQ(journey.buyMenu(), gameBuyMenu());
-        EXPECT_TRUE(user.windowOpen());
+        EXPECT_TRUE(journey.buyMenuHeld());
         // Writable again, the same choices save.
         ASSERT_TRUE(setAttributes(journey.buyMenuPath(), 0));
         EXPECT_TRUE(user.click(PackEditor::按钮2));
@@ -356,13 +355,18 @@ TEST(QuickBuy, ASaveTheFileRefusesLeavesItFullyOldAndTheChoicesOpen) {
         EXPECT_FALSE(user.windowOpen());
     });
     journey.inEditor([&](OffscreenUser& user) {
+        for (int pack = 1; pack <= 5; ++pack) {
+            EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(pack, 1)),
+                      weaponPicture(kPacks[pack - 1][0]));
+        }
+        EXPECT_TRUE(journey.buyMenuHeld());
         EXPECT_TRUE(user.click(QuickBuyEditor::packButton(4)));
         EXPECT_EQ(picture(user, user.window(), QuickBuyEditor::packSlot(4, 1)),
                   weaponPicture("ak47"));
-        EXPECT_TRUE(journey.buyMenuHeld());
         user.click(QuickBuyEditor::按钮6);
     });
     EXPECT_EQ(journey.buyMenu(), saveTarget);
+    EXPECT_EQ(journey.system.messageBoxes.size(), 1u);
 }
 
 TEST(QuickBuy, AMissingBuyMenuShowsNothingAndIsNeverCreated) {

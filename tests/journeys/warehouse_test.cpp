@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/window_ids.h"
+#include "platform/dialogs.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
 #include "platform/ini.h"
@@ -253,6 +254,54 @@ TEST(WarehouseEditor, PagesTurnAndAWeaponPickedTwiceIsAddedTwice) {
     ASSERT_EQ(journey.system.messageBoxes.size(), 2u);
     EXPECT_EQ(journey.system.messageBoxes[0].message, "You have added these weapons:P1 P1 ");
     EXPECT_EQ(journey.system.messageBoxes[1].message, "You have added these weapons:");
+}
+
+// A write-protected inventory: no pick, edit start or switch claims what the
+// file did not take, and each says which file refused.
+TEST(WarehouseEditor, RefusedWritesCountNothingAndNameTheFile) {
+    LauncherJourney journey;
+    journey.folder.write(kCatalogue, entry("Knife", "knife", 29) + entry("Axe", "axe", 29));
+    const std::string before = "[My Weapons]\r\nLOADALLSHOPWEAPON=1\r\nKNIFES=old,\r\n";
+    journey.folder.write(kInventory, before);
+    const Text path = journey.folder.path() + "\\" + kInventory;
+    auto protect = [&](bool on) { ASSERT_TRUE(setAttributes(path, on ? kAttrReadOnly : 0)); };
+    openEditor(journey, {[&](OffscreenUser& editor) {
+                   editor.advanceClock(3000);
+                   protect(true);
+                   EXPECT_TRUE(editor.click("按钮2"));
+                   EXPECT_EQ(editor.text("按钮2"), kSwitchOn);
+                   editor.chooseItem("组合框1", 2);
+                   EXPECT_TRUE(editor.click("PRI"));
+                   protect(false);
+                   editCategory(journey, editor, 2, [&](OffscreenUser& picker) {
+                       protect(true);
+                       EXPECT_TRUE(picker.tick(box(1)));
+                       EXPECT_EQ(picker.text("标签2"), "Total Select:0/6");
+                       EXPECT_TRUE(enabled(picker, box(1)));
+                       EXPECT_EQ(std::get<int>(picker.property(box(1), kCheckBoxTicked)), 0);
+                       protect(false);
+                       EXPECT_TRUE(picker.tick(box(1)));
+                       EXPECT_EQ(picker.text("标签2"), "Total Select:1/6");
+                       picker.click("PRI");
+                   });
+               }});
+    EXPECT_EQ(journey.folder.read(kInventory),
+              "[My Weapons]\r\nLOADALLSHOPWEAPON=1\r\nKNIFES=knife,\r\n");
+    const std::string refused =
+        "文件无法写入：cstrike\\addons\\amxmodx\\configs\\znk_precachewpn.ini\n"
+        "请检查该文件是否为只读。";
+    std::vector<std::string> messages;
+    for (const RecordedMessageBox& shown : journey.system.messageBoxes) {
+        messages.push_back(shown.message);
+        if (shown.message == refused) {
+            EXPECT_EQ(shown.flags, kMbIconExclamation);
+            EXPECT_EQ(shown.caption, "警告");
+        }
+    }
+    // The switch, the edit start (the picker stays shut), the pick.
+    EXPECT_EQ(messages, (std::vector<std::string>{refused, refused, refused,
+                                                  "You have added these weapons:Knife "}));
+    EXPECT_EQ(journey.system.openedWindows.size(), 3u);
 }
 
 // Two entries may share a display name: the ticked slot's own weapon is added.
