@@ -39,6 +39,15 @@ bool conflicts(const OpenEntry& a, const OpenEntry& b) {
 
 }  // namespace
 
+bool offscreenStepFails() {
+    OffscreenSystem& system = OffscreenSystem::current();
+    if (++system.fileSteps != system.failFileStep)
+        return false;
+    system.failFileStep = 0;
+    errno = EIO;
+    return true;
+}
+
 bool offscreenFileIsOpen(dev_t device, ino_t inode) {
     for (const auto& [descriptor, entry] : gOpenEntries) {
         if (entry.device == device && entry.inode == inode)
@@ -77,6 +86,8 @@ NativeHandle nativeOpen(const Text& path, int mode, int sharing) {
     entry.othersRead = sharing == kShareReadWrite || sharing == kShareDenyWrite;
     entry.othersWrite = sharing == kShareReadWrite || sharing == kShareDenyRead;
 
+    if (entry.writes && offscreenStepFails())
+        return kNoNativeFile;
     // Truncation waits until the sharing check has passed: Windows refuses a
     // conflicting open before it touches the file.
     int descriptor = open(posixPath(path).c_str(), flags | O_CLOEXEC, 0666);
@@ -124,16 +135,9 @@ long long nativeRead(NativeHandle file, long long offset, char* buffer, long lon
 }
 
 bool nativeWrite(NativeHandle file, long long offset, const char* data, long long count) {
-    long long allowed = count;
-    OffscreenSystem& system = OffscreenSystem::current();
-    if (system.failWriteAfterBytes >= 0) {
-        if (count > system.failWriteAfterBytes) {
-            allowed = system.failWriteAfterBytes;
-            system.failWriteAfterBytes = -1;
-        } else {
-            system.failWriteAfterBytes -= count;
-        }
-    }
+    if (count == 0)
+        return true;
+    long long allowed = offscreenStepFails() ? count / 2 : count;
     long long done = 0;
     while (done < allowed) {
         ssize_t put =
@@ -145,6 +149,8 @@ bool nativeWrite(NativeHandle file, long long offset, const char* data, long lon
             return false;
         done += put;
     }
+    if (allowed != count)
+        errno = EIO;
     return allowed == count;
 }
 
@@ -156,11 +162,8 @@ long long nativeSize(NativeHandle file) {
 }
 
 bool nativeTruncate(NativeHandle file, long long length) {
-    OffscreenSystem& system = OffscreenSystem::current();
-    if (system.failNextTruncate) {
-        system.failNextTruncate = false;
+    if (offscreenStepFails())
         return false;
-    }
     return ftruncate(static_cast<int>(file), static_cast<off_t>(length)) == 0;
 }
 
@@ -168,5 +171,5 @@ bool nativeTruncate(NativeHandle file, long long length) {
 // power cut; waiting for the disk (some 8 ms a file here) would only slow
 // every journey that saves its settings.
 bool nativeFlush(NativeHandle file) {
-    return file != kNoNativeFile;
+    return file != kNoNativeFile && !offscreenStepFails();
 }

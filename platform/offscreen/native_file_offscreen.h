@@ -6,3 +6,7 @@
 #include <sys/types.h>
 
 bool offscreenFileIsOpen(dev_t device, ino_t inode);
+
+// Counts one file-changing step; true when the test wants it to fail
+// (OffscreenSystem::failFileStep), with errno set as a failing disk sets it.
+bool offscreenStepFails();

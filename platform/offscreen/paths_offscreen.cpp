@@ -171,6 +171,8 @@ bool fileExists(const Text& path) {
 }
 
 bool nativeDelete(const Text& path) {
+    if (offscreenStepFails())
+        return false;
     FileInfo info;
     if (!lookUpPath(path, info) || info.folder || info.readOnly)
         return false;
@@ -183,6 +185,8 @@ bool nativeDelete(const Text& path) {
 }
 
 bool nativeRename(const Text& oldPath, const Text& newPath) {
+    if (offscreenStepFails())
+        return false;
     FileInfo info;
     if (newPath.empty() || !lookUpPath(oldPath, info))
         return false;
@@ -235,6 +239,8 @@ int getAttributes(const Text& path) {
 }
 
 bool nativeReplace(const Text& source, const Text& target) {
+    if (offscreenStepFails())
+        return false;
     FileInfo moving;
     if (!lookUpPath(source, moving))
         return false;

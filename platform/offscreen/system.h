@@ -30,11 +30,14 @@ class OffscreenSystem {
     std::deque<int> messageBoxAnswers;
     std::vector<RecordedMessageBox> messageBoxes;
 
-    // File faults, each happening once: the write that would pass this many
-    // more written bytes writes only up to there and fails (-1: none); the
-    // next cut of a file's length fails.
-    long long failWriteAfterBytes = -1;
-    bool failNextTruncate = false;
+    // File faults. Every step that changes a file is counted in fileSteps:
+    // an open that may write (the creation of a new file included), each
+    // write, flush and cut of a length, each replace, rename and delete. The
+    // step whose number is failFileStep fails, once (0: none); a failing
+    // write puts down the first half of its bytes, as a disk that fills does.
+    // A test runs an operation once to count its steps, then once per step.
+    long long fileSteps = 0;
+    long long failFileStep = 0;
 
     // Windows. Each modal load of window `id` takes the next script queued for
     // it and runs it as the user; without one the user closes the window at

@@ -1,11 +1,12 @@
 // Writes that fail part way, as a full or failing disk makes them: the
-// offscreen files can be told to fail, so every point of an insert or delete
-// can be hit, and the file must come out as it went in.
+// offscreen files can be told to fail any one step, so every point of an
+// insert or delete can be hit, and the file must come out as it went in. The
+// whole-file writes are failed step by step in every operation of the
+// launcher by the journeys' write-fault test.
 #ifndef _WIN32
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,15 +22,12 @@
 
 namespace {
 
-constexpr long long kPlenty = 1LL << 40;
-
-// The bytes an operation writes when nothing fails.
+// The file-changing steps an operation takes when nothing fails.
 template <typename Operation>
-long long bytesWrittenBy(Operation operation) {
+long long stepsOf(Operation operation) {
     OffscreenSystem system;
-    system.failWriteAfterBytes = kPlenty;
     EXPECT_TRUE(operation());
-    return kPlenty - system.failWriteAfterBytes;
+    return system.fileSteps;
 }
 
 }  // namespace
@@ -50,42 +48,34 @@ TEST(FilesFaultTest, FailedInsertAndDeleteLeaveTheFileAsItWas) {
                 seekFile(file, kSeekStart, position);
                 return insertIntoFile(file, text);
             };
-            long long needed = bytesWrittenBy(insert);
-            ASSERT_TRUE(seekFile(file, kSeekStart, position));
-            ASSERT_TRUE(deleteFromFile(file, count));
-            ASSERT_EQ(folder.read("f.bin"), original);
-
-            for (long long budget = 0; budget < needed; budget += 997) {
-                SCOPED_TRACE("insert at " + std::to_string(position) + " of " +
-                             std::to_string(length) + ", failing after " + std::to_string(budget));
-                OffscreenSystem system;
-                system.failWriteAfterBytes = budget;
-                ASSERT_TRUE(seekFile(file, kSeekStart, position));
-                EXPECT_FALSE(insertIntoFile(file, text));
-                EXPECT_EQ(filePosition(file), position);
-                ASSERT_EQ(folder.read("f.bin"), original);
-            }
-
-            // Deleting what an insert put there, failing at every stage.
-            ASSERT_TRUE(insert());
-            const Bytes inserted = folder.read("f.bin");
             auto remove = [&] {
                 seekFile(file, kSeekStart, position);
                 return deleteFromFile(file, count);
             };
-            needed = bytesWrittenBy(remove);
-            ASSERT_TRUE(insert());
-            for (long long budget = 0; budget <= needed; budget += 997) {
-                SCOPED_TRACE("delete at " + std::to_string(position) + " of " +
-                             std::to_string(length) + ", failing after " + std::to_string(budget));
+            const long long insertSteps = stepsOf(insert);
+            ASSERT_TRUE(remove());
+            ASSERT_EQ(folder.read("f.bin"), original);
+            for (long long step = 1; step <= insertSteps; ++step) {
+                SCOPED_TRACE("insert at " + std::to_string(position) + " of " +
+                             std::to_string(length) + ", failing step " + std::to_string(step));
                 OffscreenSystem system;
-                if (budget < needed) {
-                    system.failWriteAfterBytes = budget;
-                } else {
-                    system.failNextTruncate = true;
-                }
-                ASSERT_TRUE(seekFile(file, kSeekStart, position));
-                EXPECT_FALSE(deleteFromFile(file, count));
+                system.failFileStep = step;
+                EXPECT_FALSE(insert());
+                EXPECT_EQ(filePosition(file), position);
+                ASSERT_EQ(folder.read("f.bin"), original);
+            }
+
+            // Deleting what an insert put there, failing at every step.
+            ASSERT_TRUE(insert());
+            const Bytes inserted = folder.read("f.bin");
+            const long long removeSteps = stepsOf(remove);
+            ASSERT_TRUE(insert());
+            for (long long step = 1; step <= removeSteps; ++step) {
+                SCOPED_TRACE("delete at " + std::to_string(position) + " of " +
+                             std::to_string(length) + ", failing step " + std::to_string(step));
+                OffscreenSystem system;
+                system.failFileStep = step;
+                EXPECT_FALSE(remove());
                 EXPECT_EQ(filePosition(file), position);
                 ASSERT_EQ(folder.read("f.bin"), inserted);
             }
@@ -96,42 +86,13 @@ TEST(FilesFaultTest, FailedInsertAndDeleteLeaveTheFileAsItWas) {
     closeFile(file);
 }
 
-TEST(FilesFaultTest, FailedWholeFileWriteKeepsTheOldFile) {
-    TempFolder folder;
-    folder.write("Save.ini", "[old]\r\n");
-    OffscreenSystem system;
-    system.failWriteAfterBytes = 5000;
-    EXPECT_FALSE(writeWholeFile("Save.ini", {noise(4000, 1), noise(4000, 2)}));
-    EXPECT_EQ(folder.read("Save.ini"), "[old]\r\n");
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
-}
-
-TEST(FilesFaultTest, FailedIniWriteKeepsTheOldFile) {
-    TempFolder folder;
-    const std::string before = "[Map]\r\nlastchoice=3\r\n; the player's note\r\nbotnum=12\r\n";
-    folder.write("LauncherRes\\Data\\Save.ini", before);
-    OffscreenSystem system;
-    system.failWriteAfterBytes = 20;
-    EXPECT_FALSE(writeIniItem("LauncherRes\\Data\\Save.ini", "Map", "lastchoice", "4"));
-    EXPECT_EQ(folder.read("LauncherRes\\Data\\Save.ini"), before);
-    // The fault was used up: the next write goes through and changes one line.
-    EXPECT_TRUE(writeIniItem("LauncherRes\\Data\\Save.ini", "Map", "lastchoice", "4"));
-    EXPECT_EQ(folder.read("LauncherRes\\Data\\Save.ini"),
-              "[Map]\r\nlastchoice=4\r\n; the player's note\r\nbotnum=12\r\n");
-}
-
 // Each failure leaves one record, in order, with its file and a reason; a
 // write that succeeds leaves none.
 TEST(FilesFaultTest, FailuresAreRecordedWithTheirFileAndReason) {
     TempFolder folder;
     folder.write("a.ini", "old");
     OffscreenSystem system;
-    system.failWriteAfterBytes = 1;
+    system.failFileStep = 2;  // the write into the temporary file
     EXPECT_FALSE(writeWholeFile("a.ini", Bytes("new")));
     ASSERT_TRUE(setAttributes("a.ini", kAttrReadOnly));
     EXPECT_FALSE(writeIniItem("a.ini", "Map", "botnum", "1"));
