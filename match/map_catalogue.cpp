@@ -1,5 +1,7 @@
 #include "match/map_catalogue.h"
 
+#include <set>
+
 #include "core/display_text.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
@@ -14,19 +16,35 @@ ControlRef mapList() {
     return {MainWindow::kId, MainWindow::组合框1};
 }
 
-// A Windows file name never holds * or ?, so a name with them cannot be an
-// installed map; without this check the existence test would take them as
-// wildcards and "*" would pass for any installed map. Neither byte can be the
-// second byte of a GBK character.
-bool isInstalled(const Text& fileName) {
-    if (fileName.find_first_of("*?") != Text::npos)
-        return false;
-    return fileExists("cstrike\\maps\\" + fileName + ".bsp") ||
-           fileExists("cstrike_schinese\\maps\\" + fileName + ".bsp");
-}
+// The level files of both map folders, listed once when the list is read:
+// a search of the folder per line would make a long list slow to start.
+// Names compare as Windows compares them, without regard to ASCII case.
+class InstalledMaps {
+  public:
+    InstalledMaps() {
+        for (const char* folder : {"cstrike\\maps\\*", "cstrike_schinese\\maps\\*"}) {
+            TextList names = listFolder(folder);
+            for (int i = 1; i <= names.count(); ++i)
+                levelFiles_.insert(asciiLowerCase(names[i]));
+        }
+    }
 
-// The table starts with room for the usual 200 maps and grows past them, so
-// that a long list keeps every installed map.
+    // A Windows file name never holds * or ?, so a name with them cannot be
+    // an installed map; nor can one with a separator be a file of the folder.
+    // Neither byte can be the second byte of a GBK character.
+    bool has(const Text& fileName) const {
+        if (fileName.find_first_of("*?\\/") != Text::npos)
+            return false;
+        return levelFiles_.count(asciiLowerCase(fileName + ".bsp")) != 0;
+    }
+
+  private:
+    std::set<Text> levelFiles_;
+};
+
+// The table starts with room for the usual 200 maps and grows past them, up
+// to kMaxMaps: a list longer than anyone can scroll through is cut there
+// rather than fill the memory and the drop-down list.
 void storeFileName(int number, const Text& fileName) {
     if (number > g.mapFileNames.count())
         g.mapFileNames.resize(number);
@@ -35,7 +53,7 @@ void storeFileName(int number, const Text& fileName) {
 
 // One line of the list: the map's file name, "=", its display name. Blanks
 // are squeezed out of both, wherever they stand.
-void addMapLine(const Text& line, int& count) {
+void addMapLine(const Text& line, const InstalledMaps& installed, int& count) {
     if (line.empty() || line == "[Name]")
         return;
     TextList pieces = splitText(line, "=");
@@ -43,7 +61,7 @@ void addMapLine(const Text& line, int& count) {
         return;
     Text fileName = removeAllSpaces(pieces[1]);
     Text displayName = removeAllSpaces(pieces[2]);
-    if (!isInstalled(fileName))
+    if (!installed.has(fileName))
         return;
     ++count;
     storeFileName(count, fileName);
@@ -70,10 +88,11 @@ void loadMapCatalogue() {
         endProgram(0);
     }
     int count = 0;
+    const InstalledMaps installed;
     // Text mode ends the list at a 0x00 or 0x1A byte, where a line stops
     // without moving on: reading past it would never get anywhere.
-    while (!atEndOfFile(file, true)) {
-        addMapLine(readLine(file), count);
+    while (!atEndOfFile(file, true) && count < kMaxMaps) {
+        addMapLine(readLine(file), installed, count);
     }
     closeFile(file);
 }

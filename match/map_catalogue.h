@@ -7,6 +7,8 @@
 #include "platform/text.h"
 
 inline constexpr const char* kMapListFile = "LauncherRes\\Data\\Maps.ini";
+// The most maps the list keeps; the reading stops once it has them.
+inline constexpr int kMaxMaps = 10000;
 
 // The start-up step that fills the list from Maps.ini. A missing list ends
 // the program after saying so.

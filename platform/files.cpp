@@ -14,12 +14,20 @@
 
 namespace {
 
-constexpr long long kLineBlock = 512;
 constexpr long long kMoveBlock = 4096;
+// Lines are read from a block read ahead of them: one system call per 64 KiB
+// instead of one or more per line, which is most of what reading a long list
+// costs where system calls are slow (Wine).
+constexpr long long kReadAhead = 64 * 1024;
 
 struct OpenFile {
     NativeHandle handle = kNoNativeFile;
     long long position = 0;
+    // The bytes read ahead, from aheadAt; aheadEnds when they reach the end of
+    // the file. Our own changes to the file drop them.
+    Bytes ahead;
+    long long aheadAt = 0;
+    bool aheadEnds = false;
 };
 
 // The launcher runs on one thread; the table needs no lock.
@@ -38,6 +46,35 @@ FileNumber nextFileNumber() {
         gLastNumber = gLastNumber == INT_MAX ? 1 : gLastNumber + 1;
     } while (gOpenFiles.count(gLastNumber) != 0);
     return gLastNumber;
+}
+
+// The bytes at `position` from the block read ahead, which is read again
+// from there unless it holds at least `wanted` of them or ends with the file.
+// `available` is how many there are (0 at the end, -1 on an error).
+const char* bytesAt(OpenFile& file, long long position, long long wanted, long long& available) {
+    long long offset = position - file.aheadAt;
+    long long held = static_cast<long long>(file.ahead.size());
+    if (offset < 0 || offset > held || (held - offset < wanted && !file.aheadEnds)) {
+        file.ahead.resize(static_cast<size_t>(kReadAhead));
+        long long got = nativeRead(file.handle, position, file.ahead.data(), kReadAhead);
+        file.ahead.resize(static_cast<size_t>(std::max(0LL, got)));
+        file.aheadAt = position;
+        file.aheadEnds = got < kReadAhead;
+        if (got < 0) {
+            available = -1;
+            return nullptr;
+        }
+        offset = 0;
+        held = got;
+    }
+    available = held - offset;
+    return file.ahead.data() + offset;
+}
+
+void forgetReadAhead(OpenFile& file) {
+    file.ahead.clear();
+    file.aheadAt = 0;
+    file.aheadEnds = false;
 }
 
 bool isLineEnd(unsigned char byte) {
@@ -92,7 +129,7 @@ FileNumber openFile(const Text& path, int mode, int sharing) {
     if (handle == kNoNativeFile)
         return 0;
     FileNumber number = nextFileNumber();
-    gOpenFiles[number] = OpenFile{handle, 0};
+    gOpenFiles[number].handle = handle;
     return number;
 }
 
@@ -136,33 +173,30 @@ long long filePosition(FileNumber number) {
     return file == nullptr ? -1 : file->position;
 }
 
+// A byte that cannot be read counts as the end: reading loops must stop.
 bool atEndOfFile(FileNumber number, bool textMode) {
     OpenFile* file = findOpenFile(number);
     if (file == nullptr)
         return true;
-    // A size that cannot be read counts as the end: reading loops must stop.
-    long long size = nativeSize(file->handle);
-    if (size < 0 || file->position >= size)
+    long long available = 0;
+    const char* next = bytesAt(*file, file->position, 1, available);
+    if (available <= 0)
         return true;
-    if (!textMode)
-        return false;
-    char next = 0;
-    if (nativeRead(file->handle, file->position, &next, 1) != 1)
-        return true;
-    return next == 0x00 || next == 0x1A;
+    return textMode && (next[0] == 0x00 || next[0] == 0x1A);
 }
 
 // A GBK second byte is never a line end, so walking by characters only
 // decides where a block is cut: a character split by the block's end is read
-// whole with the next block.
+// whole from the next block. A line longer than kMaxLineBytes keeps its
+// first kMaxLineBytes bytes; the rest of it is passed over.
 Text readLine(FileNumber number) {
     OpenFile* file = findOpenFile(number);
     if (file == nullptr)
         return Text();
     Text line;
-    char block[kLineBlock];
     for (;;) {
-        long long got = nativeRead(file->handle, file->position, block, kLineBlock);
+        long long got = 0;
+        const char* block = bytesAt(*file, file->position, 2, got);
         if (got <= 0)
             break;
         long long kept = 0;
@@ -178,21 +212,22 @@ Text readLine(FileNumber number) {
             } else if (kept + 1 < got) {
                 // A lead byte before a line end is a lone byte: the line still ends there.
                 kept += isLineEnd(static_cast<unsigned char>(block[kept + 1])) ? 1 : 2;
-            } else if (got == kLineBlock) {
+            } else if (!file->aheadEnds) {
                 // The character's second byte is in the next block: read it again from here.
                 break;
             } else {
                 ++kept;  // the file's last byte
             }
         }
-        line.append(block, static_cast<size_t>(kept));
+        long long room = kMaxLineBytes - static_cast<long long>(line.size());
+        line.append(block, static_cast<size_t>(std::min(kept, room)));
         file->position += kept;
         if (ended) {
             if (block[kept] == 0x0A)
                 ++file->position;
             break;
         }
-        if (got < kLineBlock)
+        if (kept == got && file->aheadEnds)
             break;
     }
     if (!line.empty() && line.back() == '\r')
@@ -210,6 +245,7 @@ bool insertIntoFile(FileNumber number, const Text& text) {
     OpenFile* file = findOpenFile(number);
     if (file == nullptr)
         return false;
+    forgetReadAhead(*file);
     const NativeHandle handle = file->handle;
     const long long length = static_cast<long long>(text.size());
     const long long start = file->position;
@@ -256,6 +292,7 @@ bool deleteFromFile(FileNumber number, long long count) {
     OpenFile* file = findOpenFile(number);
     if (file == nullptr)
         return false;
+    forgetReadAhead(*file);
     if (count <= 0)
         return true;
     const NativeHandle handle = file->handle;

@@ -15,6 +15,10 @@ bool enterRunDirectory();
 
 // True if anything matches; wildcards * and ? are allowed in the last part.
 bool fileExists(const Text& path);
+// The names, without their folder, of the files and folders that match
+// `pattern` (wildcards as fileExists takes them), in no set order. On Windows
+// the 8.3 short name of each is there too, as the system matches by it too.
+TextList listFolder(const Text& pattern);
 bool deleteFile(const Text& path);
 // Fails when the new path exists; the new path may lie in another folder.
 bool renameFile(const Text& oldPath, const Text& newPath);
@@ -64,7 +68,11 @@ long long filePosition(FileNumber file);
 // Text mode also stops at a 0x00 or 0x1A byte.
 bool atEndOfFile(FileNumber file, bool textMode = false);
 // Up to a line feed (consumed) or a 0x00 / 0x1A byte (left unread), without
-// a trailing carriage return; empty at the end.
+// a trailing carriage return; empty at the end. A longer line than
+// kMaxLineBytes is cut there, and the reading goes on after its end. Reading
+// goes through a block read ahead, which only this file number's own changes
+// renew: what another program writes meanwhile may not be seen.
+inline constexpr long long kMaxLineBytes = 1 << 20;
 Text readLine(FileNumber file);
 // Both leave the file as it was, and the position where it was, when a write
 // fails part way (unless the disk refuses the repair as well).

@@ -251,3 +251,15 @@ int shiftLeft(int value, int bits) {
     // values and for bits shifted out of the top.
     return static_cast<int>(static_cast<uint32_t>(value) << (static_cast<unsigned>(bits) & 31u));
 }
+
+Text asciiLowerCase(const Text& text) {
+    Text lower = text;
+    for (size_t i = 0; i < lower.size(); ++i) {
+        unsigned char byte = static_cast<unsigned char>(lower[i]);
+        if (isLeadByte(byte))
+            ++i;
+        else if (byte >= 'A' && byte <= 'Z')
+            lower[i] = static_cast<char>(byte - 'A' + 'a');
+    }
+    return lower;
+}

@@ -28,6 +28,8 @@ Text replaceText(const Text& text, const Text& sub, const Text& replacement = Te
 // An omitted maxCount means no limit; a given count below 0 counts as 0.
 TextList splitText(const Text& text, const Text& delimiter = ",",
                    std::optional<int> maxCount = std::nullopt);
+// The ASCII letters in lower case; two-byte characters stay as they are.
+Text asciiLowerCase(const Text& text);
 // Drops the ASCII space and the full-width space; tabs stay.
 Text removeAllSpaces(const Text& text);
 // Full-width digits, signs and letters count as their ASCII forms; then the

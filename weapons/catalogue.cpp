@@ -89,54 +89,26 @@ void buildPageTables() {
     }
 }
 
-// Feeds a file's lines to an emptied catalogue, cut as readLine cuts them:
-// at a line feed, a 0x00 or a 0x1A byte, without a final carriage return.
-// A 0x00 or 0x1A byte ends its line like a line feed, and the reading goes
+// Feeds a file's lines to an emptied catalogue, up to kMaxWeapons entries.
+// readLine stops on a 0x00 or 0x1A byte without passing it: it is stepped
+// over, so that the byte ends its line like a line feed and the reading goes
 // on after it.
-class CatalogueLines {
-  public:
-    CatalogueLines() { g.catalogue.catalogueCount = 0; }
-
-    // The file's bytes read whole: one read instead of one per line, which
-    // is most of what reading costs where system calls are slow (Wine).
-    void takeAll(Bytes bytes) {
-        if (bytes.starts_with(kUtf8Bom))
-            bytes.erase(0, 3);
-        size_t start = 0;
-        while (start < bytes.size()) {
-            size_t end = start;
-            while (end < bytes.size() && !isLineEnd(bytes[end])) {
-                ++end;
-            }
-            Text line = bytes.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            addCatalogueLine(utf8LineToGbk(line));
-            start = end + 1;
+void takeLines(FileNumber file) {
+    g.catalogue.catalogueCount = 0;
+    bool first = true;
+    while (!atEndOfFile(file) && g.catalogue.catalogueCount < kMaxWeapons) {
+        long long before = filePosition(file);
+        Text line = readLine(file);
+        if (filePosition(file) == before) {
+            seekFile(file, kSeekCurrent, 1);
+            continue;
         }
+        if (first && line.starts_with(kUtf8Bom))
+            line.erase(0, 3);
+        first = false;
+        addCatalogueLine(utf8LineToGbk(line));
     }
-
-    // Line by line through an open file. readLine stops on a 0x00 or 0x1A
-    // byte without passing it: it is stepped over, so the loop moves on.
-    void takeEach(FileNumber file) {
-        bool first = true;
-        while (!atEndOfFile(file)) {
-            long long before = filePosition(file);
-            Text line = readLine(file);
-            if (filePosition(file) == before) {
-                seekFile(file, kSeekCurrent, 1);
-                continue;
-            }
-            if (first && line.starts_with(kUtf8Bom))
-                line.erase(0, 3);
-            first = false;
-            addCatalogueLine(utf8LineToGbk(line));
-        }
-    }
-
-  private:
-    static bool isLineEnd(char byte) { return byte == '\n' || byte == '\0' || byte == '\x1A'; }
-};
+}
 
 }  // namespace
 
@@ -172,22 +144,15 @@ Text utf8LineToGbk(const Text& line) {
     return bytesToText(utf8ToGbk(line));
 }
 
-// Read whole where possible. A file that another program has open for
-// writing cannot be read whole (that read keeps writers out), and neither
-// can an empty one be told from a missing one: those are opened for reading
-// alone, with nothing denied to others, and read line by line. Reading alone
-// lets a read-only catalogue read like any other.
+// Opened for reading alone, with nothing denied to others: a catalogue that
+// is read-only, or that another program holds open for writing, reads like
+// any other.
 bool loadCatalogueFile(const Text& path) {
-    Bytes bytes = readWholeFile(path);
-    if (!bytes.empty()) {
-        CatalogueLines().takeAll(bytes);
-    } else {
-        FileNumber file = openFile(path, kOpenRead, kShareReadWrite);
-        if (file <= 0)
-            return false;
-        CatalogueLines().takeEach(file);
-        closeFile(file);
-    }
+    FileNumber file = openFile(path, kOpenRead, kShareReadWrite);
+    if (file <= 0)
+        return false;
+    takeLines(file);
+    closeFile(file);
     buildPageTables();
     return true;
 }

@@ -17,6 +17,8 @@ inline constexpr int kHegrenade = 4;
 
 // A page holds what the weapon picker shows at once.
 inline constexpr int kWeaponsPerPage = WeaponSelection::kCells;
+// The most entries the catalogue keeps; the reading stops once it has them.
+inline constexpr int kMaxWeapons = 10000;
 
 // The game folder's catalogue, as a full path.
 Text catalogueFilePath();

@@ -155,19 +155,24 @@ bool fileExists(const Text& path) {
         struct stat info {};
         return stat(posix.c_str(), &info) == 0;
     }
+    return listFolder(path).count() > 0;
+}
+
+TextList listFolder(const Text& pattern) {
+    TextList names;
+    std::string posix = posixPath(pattern);
+    size_t slash = posix.rfind('/');
+    std::string wanted = slash == std::string::npos ? posix : posix.substr(slash + 1);
     std::string folder = slash == std::string::npos ? "." : posix.substr(0, slash);
-    DIR* listing = opendir(folder.empty() ? "/" : folder.c_str());
+    DIR* listing = pattern.empty() ? nullptr : opendir(folder.empty() ? "/" : folder.c_str());
     if (listing == nullptr)
-        return false;
-    bool found = false;
-    while (!found) {
-        dirent* entry = readdir(listing);
-        if (entry == nullptr)
-            break;
-        found = wildcardMatches(name, entry->d_name);
+        return names;
+    while (dirent* entry = readdir(listing)) {
+        if (wildcardMatches(wanted, entry->d_name))
+            names.append(iconvText(entry->d_name, "UTF-8", "CP936"));
     }
     closedir(listing);
-    return found;
+    return names;
 }
 
 bool nativeDelete(const Text& path) {

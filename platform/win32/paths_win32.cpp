@@ -55,6 +55,23 @@ bool fileExists(const Text& path) {
     return true;
 }
 
+TextList listFolder(const Text& pattern) {
+    TextList names;
+    if (pattern.empty())
+        return names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(toWidePath(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        names.append(fromWide(found.cFileName));
+        if (found.cAlternateFileName[0] != L'\0')
+            names.append(fromWide(found.cAlternateFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 bool nativeDelete(const Text& path) {
     return !path.empty() && DeleteFileW(toWidePath(path).c_str()) != 0;
 }
