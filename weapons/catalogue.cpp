@@ -106,7 +106,10 @@ void takeLines(FileNumber file) {
         if (first && line.starts_with(kUtf8Bom))
             line.erase(0, 3);
         first = false;
-        addCatalogueLine(utf8LineToGbk(line));
+        // The markers are ASCII, and ASCII stays itself in both encodings: a
+        // line without them names no weapon, and is not converted for nothing.
+        if (line.find("[name]") != Text::npos && line.find("[damage]") != Text::npos)
+            addCatalogueLine(utf8LineToGbk(line));
     }
 }
 

@@ -1,6 +1,8 @@
 // How long reading a full weapon catalogue (512 entries, Chinese names in
 // UTF-8, as the modification ships them) takes, against reading the same
-// file's bytes whole. Prints the figures; asserts nothing.
+// file's bytes whole; then the largest catalogue and buy-menu file a game
+// folder may hold (support/big_inputs.h) against that catalogue and the
+// demo game's buy menu. Prints the figures; asserts nothing.
 #include <time.h>
 
 #include <algorithm>
@@ -11,6 +13,8 @@
 #include "core/globals.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "quickbuy/buy_menu_file.h"
+#include "support/big_inputs.h"
 #include "support/temp_folder.h"
 #include "weapons/catalogue.h"
 
@@ -93,6 +97,33 @@ int main() {
             catalogue / whole, catalogue / (1e6 / 60) * 100);
     }
     std::printf("entries read: %d\n", g.catalogue.catalogueCount);
+
+    // The big files, each read as the launcher reads it, a few times.
+    g.languageSelector = kNoConversion;
+    double normal = medianMicroseconds([&] { loadCatalogueFile(path); });
+    TempFolder big;
+    bigInputs::write([&](const std::string& file, const std::string& bytes) {
+        if (file.ends_with("znk_wpn.ini") || file.ends_with("MainBuyMenu.res"))
+            big.write(file.substr(file.rfind('\\') + 1), bytes);
+    });
+    Text bigPath = big.path() + "/znk_wpn.ini";
+    double start = nowMicroseconds();
+    loadCatalogueFile(bigPath);
+    double bigCatalogue = nowMicroseconds() - start;
+    std::printf("big catalogue (%d entries kept): %.1f ms, %.0f x the full one\n",
+                g.catalogue.catalogueCount, bigCatalogue / 1000, bigCatalogue / normal);
+    // The demo game's buy menu is some 200 lines; scanned as the editor scans it.
+    std::string menu = "\"Resource/UI/MainBuyMenu.res\"\r\n";
+    for (int line = 0; line < 200; ++line)
+        menu += "\t\t\"filler\"\t\t\"1\"\r\n";
+    folder.write("MainBuyMenu.res", menu);
+    double normalMenu = medianMicroseconds(
+        [&] { scanBuyMenuText(readWholeFile(folder.path() + "/MainBuyMenu.res")); });
+    start = nowMicroseconds();
+    scanBuyMenuText(readWholeFile(big.path() + "/MainBuyMenu.res"));
+    double bigMenu = nowMicroseconds() - start;
+    std::printf("buy menu of %d lines: %.1f ms, %.0f x one of 200 lines\n",
+                bigInputs::kBuyMenuFiller, bigMenu / 1000, bigMenu / normalMenu);
     releaseGlobalTables();
     return 0;
 }

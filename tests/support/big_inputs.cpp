@@ -89,8 +89,7 @@ void write(const std::function<void(const std::string&, const std::string&)>& wr
     // The catalogue: UTF-8 lines that name no weapon up to the size, a 4 MiB
     // line, then more weapons than the catalogue keeps.
     std::string catalogue = linesOf(listBytes, [](int n) {
-        return numbered(reinterpret_cast<const char*>(u8"; 注释 "), n,
-                        "[name]without the rest\r\n");
+        return numbered(reinterpret_cast<const char*>(u8"注释 "), n, "[name]without the rest\r\n");
     });
     catalogue += unended + "\r\n";
     for (int n = 1; n <= kMaxWeapons + kExtra; ++n) {
