@@ -68,12 +68,16 @@ TEST(Maps, LinesBecomeEntriesOfInstalledMaps) {
     EXPECT_EQ(seen.selected, 0);
 }
 
-TEST(Maps, WildcardNamesAreNeverInstalledMaps) {
+// A name is a level file of a map folder as Windows finds one: without
+// regard to ASCII case, never through a wildcard or into another folder.
+TEST(Maps, OnlyNamesOfLevelFilesInTheMapFoldersAreInstalledMaps) {
     LauncherJourney journey;
-    journey.setMaps("*=Any map\r\nde_*=Some dust\r\nde_dust?=One dust\r\nde_dust2=Dust\r\n",
-                    {"de_dust2"});
+    journey.setMaps(
+        "*=Any map\r\nde_*=Some dust\r\nde_dust?=One dust\r\nde_dust2=Dust\r\n"
+        "DE_DUST2=Loud dust\r\nsub\\de_nuke=Nested\r\n..\\maps\\de_dust2=Around\r\n",
+        {"de_dust2", "sub\\de_nuke"});
     MapListSeen seen = lookAtMapList(journey);
-    EXPECT_EQ(seen.fileNames, (std::vector<Text>{"de_dust2"}));
+    EXPECT_EQ(seen.fileNames, (std::vector<Text>{"de_dust2", "DE_DUST2"}));
 }
 
 TEST(Maps, PreviewFallsBackToKengdieThenToNothing) {

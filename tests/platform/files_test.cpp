@@ -64,32 +64,37 @@ TEST(FilesTest, ReadLineEndsAtLineFeedZeroAndCtrlZ) {
     closeFile(file);
 }
 
+// Lines are read from blocks of 64 KiB read ahead.
 TEST(FilesTest, ReadLineKeepsDoubleByteCharactersWholeAcrossBlocks) {
+    constexpr size_t kBlock = 64 * 1024;
     TempFolder folder;
     // One ASCII byte puts every "中" of the first line on odd offsets, so the
-    // lead byte of one sits at offset 511, the last byte of the first block.
+    // lead byte of one sits at the last byte of the first block.
     Text chinese;
-    for (int i = 0; i < 700; ++i)
+    for (size_t i = 0; i < kBlock / 2 + 100; ++i)
         chinese += "中";
     Text first = "a" + chinese + "z";
     Text second = "第二行";
     // A lead byte right before a line end is a lone byte: the line ends all the same.
     Text third = "\x81";
-    folder.write("long.txt", first + "\r\n" + second + "\n" + third + "\nend");
+    // A line past the limit keeps its start; the next line is read whole.
+    Text fourth(static_cast<size_t>(kMaxLineBytes) + 3 * kBlock, 'L');
+    folder.write("long.txt", first + "\r\n" + second + "\n" + third + "\n" + fourth + "\nend");
     FileNumber file = openFile("long.txt", kOpenRead);
     ASSERT_NE(file, 0);
     EXPECT_EQ(readLine(file), first);
     EXPECT_EQ(filePosition(file), static_cast<long long>(first.size()) + 2);
     EXPECT_EQ(readLine(file), second);
     EXPECT_EQ(readLine(file), third);
+    EXPECT_EQ(readLine(file), fourth.substr(0, kMaxLineBytes));
     EXPECT_EQ(readLine(file), "end");
     EXPECT_TRUE(atEndOfFile(file));
     closeFile(file);
 
     // A lead byte that is the file's very last byte is kept, not read forever.
-    folder.write("tail.txt", std::string(511, 'b') + "\xD6");
+    folder.write("tail.txt", std::string(kBlock - 1, 'b') + "\xD6");
     file = openFile("tail.txt", kOpenRead);
-    EXPECT_EQ(readLine(file), std::string(511, 'b') + "\xD6");
+    EXPECT_EQ(readLine(file), std::string(kBlock - 1, 'b') + "\xD6");
     EXPECT_TRUE(atEndOfFile(file));
     closeFile(file);
 }
@@ -268,6 +273,19 @@ TEST(FilesTest, FileExistsWithWildcardsAndFolders) {
     EXPECT_FALSE(fileExists("cstrike\\sound\\*"));
     EXPECT_FALSE(fileExists("cstrike\\maps\\cs_italy.bsp"));
     EXPECT_FALSE(fileExists(""));
+
+    // A listing has the names as they are written, without their folder;
+    // Windows may add the 8.3 name of a long one (its own way under Wine).
+    folder.write("cstrike\\maps\\De_Inferno_Night.bsp", "");
+    TextList names = listFolder("cstrike\\maps\\*");
+    std::set<Text> listed;
+    for (int i = 1; i <= names.count(); ++i) {
+        if (names[i] != "." && names[i] != ".." && names[i].find('~') == Text::npos)
+            listed.insert(names[i]);
+    }
+    EXPECT_EQ(listed, (std::set<Text>{"de_dust2.bsp", "De_Inferno_Night.bsp"}));
+    EXPECT_EQ(listFolder("cstrike\\maps\\*.wad").count(), 0);
+    EXPECT_EQ(listFolder("cstrike\\sound\\*").count(), 0);
 }
 
 TEST(FilesTest, WholeFileWritesReplaceInOneStep) {
