@@ -161,8 +161,7 @@ TEST_F(CatalogueFile, MoreWeaponsThanTheTablesWereSizedForAreAllKept) {
 }
 
 // 0x00 and 0x1A end a line like a line feed and the reading goes on after
-// them, whether the file is read whole or, while another program holds it
-// open for writing, line by line.
+// them, also while another program holds the file open for writing.
 TEST_F(CatalogueFile, StrayBytesEndALineAndTheReadingGoesOn) {
     std::string file = std::string("\0", 1) + entry("One", "one", 28) + std::string("\0\0", 2) +
                        "[name]Two[model]two[p_sub]0[cswpn]28[damage]\x1A" +
