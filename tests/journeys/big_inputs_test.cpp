@@ -18,9 +18,9 @@ const char* const kBuyMenu = "cstrike\\resource\\UI\\MainBuyMenu.res";
 
 TEST(BigInputs, AWholeRunStaysUsableAndWithinItsBounds) {
     LauncherJourney journey;
-    bigInputs::write([&](const std::string& file, const std::string& bytes) {
-        journey.folder.write(file, bytes);
-    }, 8LL << 20);
+    bigInputs::write([&](const std::string& file,
+                         const std::string& bytes) { journey.folder.write(file, bytes); },
+                     8LL << 20);
     const std::string menu = journey.folder.read(kBuyMenu);
 
     journey.system.onWindow(WeaponSelection::kId, [](OffscreenUser& user) {
