@@ -6,12 +6,11 @@
 #include "platform/ini.h"
 #include "platform/ini_format.h"
 
+#include "fuzz_support.h"
+
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
+using fuzz::check;
 
 const char* const kNames[] = {"a", "A", "Map", "k", "K", "\x81\x41", "\x81\x61", "\x81]"};
 const char* const kValues[] = {"", "1", " v ", "\"q\"", "x=y", "\xD6\xD0"};

@@ -7,14 +7,9 @@
 
 #include "platform/picture.h"
 
-namespace {
+#include "fuzz_support.h"
 
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-}  // namespace
+using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Image image;

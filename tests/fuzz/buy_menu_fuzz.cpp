@@ -1,0 +1,107 @@
+// The buy-menu scan and the rewrite of one pack on any MainBuyMenu.res. The
+// rewritten file has the same lines but the pack's image and command lines,
+// which read back as written, and scanned again it finds every marker at the
+// same line as before.
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fuzz_support.h"
+#include "quickbuy/buy_menu_file.h"
+
+using fuzz::check;
+
+namespace {
+
+// Slot contents the pack editor can hand over: a model, none, a GBK name.
+const char* const kModels[] = {"m4a1", "", "usp", "knife", "hegrenade", "\xB5\xB6", "a b"};
+constexpr size_t kModelCount = sizeof kModels / sizeof kModels[0];
+
+bool isLineEnd(const std::string& text, size_t i) {
+    return text[i] == '\n' || text[i] == '\0' || text[i] == '\x1A';
+}
+
+// The line of each line start that a scan gave, or -1 when it is none.
+struct Lines {
+    std::vector<std::string> text;  // without the line end and a carriage return before it
+    std::vector<long long> starts;
+
+    explicit Lines(const Bytes& content) {
+        long long start = 0;
+        for (const std::string& line : fuzz::linesOf(content, isLineEnd)) {
+            starts.push_back(start);
+            start += static_cast<long long>(line.size());
+            std::string body = line;
+            if (!body.empty() && isLineEnd(body, body.size() - 1))
+                body.pop_back();
+            if (!body.empty() && body.back() == '\r')
+                body.pop_back();
+            text.push_back(body);
+        }
+        starts.push_back(start);  // a position at the very end
+        text.push_back("");
+    }
+
+    long long lineOf(long long position) const {
+        for (size_t n = 0; n < starts.size(); ++n) {
+            if (starts[n] == position)
+                return static_cast<long long>(n);
+        }
+        return -1;
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Input input;
+    if (!fuzz::splitInput(data, size, 5, input))
+        return 0;
+    const int pack = input.choices[0] % (kPacks + 1);  // 0: no pack, nothing written
+    TextList slots(kPackSlots);
+    for (int slot = 1; slot <= kPackSlots; ++slot)
+        slots[slot] = kModels[input.choices[slot] % kModelCount];
+
+    const Bytes& before = input.file;
+    const BuyMenuScan scan = scanBuyMenuText(before);
+    const Bytes after = buyMenuWithPack(before, pack, slots);
+    const BuyMenuScan again = scanBuyMenuText(after);
+    const Lines oldLines(before);
+    const Lines newLines(after);
+    check(oldLines.text.size() == newLines.text.size());
+
+    std::set<long long> rewritten;
+    for (int p = 1; p <= kPacks; ++p) {
+        const PackLines& was = scan.packs[p - 1];
+        const PackLines& is = again.packs[p - 1];
+        auto sameLine = [&](long long oldPosition, long long newPosition) {
+            check((oldPosition > 0) == (newPosition > 0));
+            if (oldPosition == 0)
+                return -1LL;
+            check(oldLines.lineOf(oldPosition) == newLines.lineOf(newPosition));
+            return oldLines.lineOf(oldPosition);
+        };
+        const long long command = sameLine(was.commandLine, is.commandLine);
+        for (int image = 1; image <= kPackImages; ++image) {
+            const long long line = sameLine(was.imageLines[image - 1], is.imageLines[image - 1]);
+            if (p == pack && line >= 0) {
+                rewritten.insert(line);
+                check(newLines.text[line] == packImageLine(slots[image]));
+            }
+        }
+        if (p == pack && command >= 0) {
+            rewritten.insert(command);
+            check(newLines.text[command] == packCommandLine(slots));
+            check(is.commandList == commandListOf(packCommandLine(slots)));
+        } else {
+            check(is.commandList == was.commandList);
+        }
+    }
+    for (size_t n = 0; n < oldLines.text.size(); ++n) {
+        if (rewritten.count(static_cast<long long>(n)) == 0)
+            check(oldLines.text[n] == newLines.text[n]);
+    }
+    return 0;
+}

@@ -1,0 +1,50 @@
+// The loading-layout rewrite on any LoadingDialogNoBanner.res and any screen
+// size: a rewrite changes only the lines it names, each into the shape
+// <indent>"key"<separator>"value", and keeps every other line as it was.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <set>
+
+#include "fuzz_support.h"
+#include "match/loading_layout.h"
+
+using fuzz::check;
+
+namespace {
+
+std::set<int> namedLines() {
+    std::set<int> lines = {9, 10, 297, 298, 299, 333, 334};
+    for (int tile = 0; tile < 12; ++tile) {
+        for (int field = 0; field < 4; ++field)
+            lines.insert(56 + 15 * tile + field);
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Input input;
+    if (!fuzz::splitInput(data, size, 4, input))
+        return 0;
+    static const std::set<int> named = namedLines();
+    const int width = input.choices[0] | input.choices[1] << 8;
+    const int height = input.choices[2] | input.choices[3] << 8;
+    const std::optional<Text> layout = layoutForScreen(input.file, width, height);
+    if (!layout)
+        return 0;
+    const TextList before = splitText(input.file, "\r\n");
+    const TextList after = splitText(*layout, "\r\n");
+    check(after.count() == before.count());
+    for (int n = 1; n <= before.count(); ++n) {
+        if (named.count(n) == 0) {
+            check(after[n] == before[n]);
+            continue;
+        }
+        const TextList pieces = splitText(after[n], "\"");
+        check(pieces.count() == 4 && after[n].back() == '"');
+        check(toText(toInteger(pieces[4])) == pieces[4]);
+    }
+    return 0;
+}
