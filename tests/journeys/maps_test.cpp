@@ -72,9 +72,11 @@ TEST(Maps, LinesBecomeEntriesOfInstalledMaps) {
 // regard to ASCII case, never through a wildcard or into another folder.
 TEST(Maps, OnlyNamesOfLevelFilesInTheMapFoldersAreInstalledMaps) {
     LauncherJourney journey;
+    // A broken double-byte character ("\xA1 ") matches no level file either.
     journey.setMaps(
-        "*=Any map\r\nde_*=Some dust\r\nde_dust?=One dust\r\nde_dust2=Dust\r\n"
-        "DE_DUST2=Loud dust\r\nsub\\de_nuke=Nested\r\n..\\maps\\de_dust2=Around\r\n",
+        "*=Any map\r\nde_*=Some dust\r\nde_dust?=One dust\r\nde_dust\xA1 =Broken\r\n"
+        "de_dust2=Dust\r\nDE_DUST2=Loud "
+        "dust\r\nsub\\de_nuke=Nested\r\n..\\maps\\de_dust2=Around\r\n",
         {"de_dust2", "sub\\de_nuke"});
     MapListSeen seen = lookAtMapList(journey);
     EXPECT_EQ(seen.fileNames, (std::vector<Text>{"de_dust2", "DE_DUST2"}));
