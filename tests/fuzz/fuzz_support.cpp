@@ -62,12 +62,6 @@ std::string readGameFile(const std::string& relative) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool gameFileExists(const std::string& relative) {
-    std::string posix = relative;
-    std::replace(posix.begin(), posix.end(), '\\', '/');
-    return std::filesystem::is_regular_file(std::filesystem::path(gameFolder()) / posix);
-}
-
 void emptyGameFolder(const std::string& relative) {
     std::filesystem::path path = std::filesystem::path(gameFolder()) / relative;
     std::filesystem::remove_all(path);

@@ -35,8 +35,6 @@ const std::string& gameFolder();
 void writeGameFile(const std::string& relative, const std::string& bytes);
 // A file below the game folder, empty when missing.
 std::string readGameFile(const std::string& relative);
-// Whether a file is there; `relative` is a launcher path (backslashes allowed).
-bool gameFileExists(const std::string& relative);
 // Removes every entry of a folder below the game folder (made when missing).
 void emptyGameFolder(const std::string& relative);
 // The names in a folder below the game folder, sorted.
