@@ -177,10 +177,12 @@ def write_language(game, lang=1):
     game.text("LauncherRes\\Data\\language.ini", ["[Language]", f"lang={lang}"])
 
 
-def write_maps(game):
-    lines = ["[Name]"] + [f"{name}={display}" for name, display, _, _ in MAPS]
+def write_maps(game, extra_maps=0):
+    """extra_maps: that many more installed maps without previews (for scripts/bench)."""
+    maps = MAPS + [(f"bench_{n:03d}", f"测试地图{n}", "cstrike", False) for n in range(extra_maps)]
+    lines = ["[Name]"] + [f"{name}={display}" for name, display, _, _ in maps]
     game.text("LauncherRes\\Data\\Maps.ini", lines)
-    for number, (name, display, where, preview) in enumerate(MAPS):
+    for number, (name, display, where, preview) in enumerate(maps):
         name = name.strip()
         if where:
             folder = "cstrike" if where == "cstrike" else "cstrike_schinese"
@@ -402,18 +404,18 @@ def tune_wav(seconds=4.0, rate=44100):
             bytes(samples))
 
 
-def write_music(game):
+def write_music(game, seconds=4.0):
     lame = shutil.which("lame")
     if lame:
         with tempfile.TemporaryDirectory() as tmp:
             wav, mp3 = os.path.join(tmp, "tune.wav"), os.path.join(tmp, "tune.mp3")
             with open(wav, "wb") as f:
-                f.write(tune_wav())
+                f.write(tune_wav(seconds))
             subprocess.run([lame, "--quiet", "-m", "m", "-b", "64", wav, mp3], check=True)
             with open(mp3, "rb") as f:
                 game.bytes("mywpnbg.mp3", f.read())
     else:
-        game.bytes("mywpnbg.mp3", silent_mp3())
+        game.bytes("mywpnbg.mp3", silent_mp3(seconds))
 
 
 def write_game(game, standin):
@@ -422,7 +424,8 @@ def write_game(game, standin):
             game.bytes("cstrike.exe", f.read())
 
 
-def make_demo_game(root, parts=None, mode=3, lang=1, standin=None):
+def make_demo_game(root, parts=None, mode=3, lang=1, standin=None, extra_maps=0,
+                   music_seconds=4.0):
     """Writes the chosen parts (all of PARTS when None) into root; returns the relative paths
     written. mode is the mode whose plugin list is active (0: none); standin is the path of
     cstrike_standin.exe to copy as cstrike.exe (the "game" part needs it)."""
@@ -433,13 +436,13 @@ def make_demo_game(root, parts=None, mode=3, lang=1, standin=None):
     game = Folder(root)
     writers = {
         "language": lambda: write_language(game, lang),
-        "maps": lambda: write_maps(game),
+        "maps": lambda: write_maps(game, extra_maps),
         "modes": lambda: write_modes(game, mode),
         "loading": lambda: write_loading(game),
         "weapons": lambda: write_weapons(game),
         "buymenu": lambda: write_buy_menu(game),
         "arms": lambda: write_arms(game),
-        "music": lambda: write_music(game),
+        "music": lambda: write_music(game, music_seconds),
         "game": lambda: write_game(game, standin),
     }
     for part in PARTS:
@@ -457,6 +460,10 @@ def main():
                         help="mode whose plugin list is active, 0 for none (default 3)")
     parser.add_argument("--lang", type=int, default=1, help="language.ini's lang (default 1)")
     parser.add_argument("--standin", help="cstrike_standin.exe to copy as cstrike.exe")
+    parser.add_argument("--extra-maps", type=int, default=0,
+                        help="that many more installed maps in Maps.ini (default 0)")
+    parser.add_argument("--music-seconds", type=float, default=4.0,
+                        help="length of mywpnbg.mp3 in seconds (default 4)")
     parser.add_argument("--clean", action="store_true", help="empty the folder first")
     args = parser.parse_args()
     parts = args.only.split(",") if args.only else list(PARTS)
@@ -465,7 +472,8 @@ def main():
     if args.clean and os.path.isdir(args.folder):
         shutil.rmtree(args.folder)
     try:
-        written = make_demo_game(args.folder, parts, args.mode, args.lang, args.standin)
+        written = make_demo_game(args.folder, parts, args.mode, args.lang, args.standin,
+                                 args.extra_maps, args.music_seconds)
     except (ValueError, OSError, subprocess.CalledProcessError) as error:
         sys.exit(f"make_demo_game: {error}")
     if "game" in parts and not args.standin:

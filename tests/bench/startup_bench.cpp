@@ -1,14 +1,16 @@
-// How long the launcher takes from process start to a main window that is
-// shown and waits for input, against a bare program that opens one empty
-// window, measured the same way in the same game folder. The two alternate so
-// that a machine that slows down during the run slows both. Prints the
-// medians and their ratio; asserts nothing. With --big, a copy of the same
-// folder with the largest files a game folder may hold written over it
-// (support/big_inputs.h) is timed in the same rounds, against the normal one.
+// How long programs take from process start to a main window that is ready
+// (shown, the process waiting for input) and to one that is painted (no part
+// of it or of its controls waiting to be drawn), and their working set then.
+// The programs alternate, run after run, so that a machine that slows down
+// during the run slows all of them; one unmeasured start of each comes first.
+// Prints the medians; asserts nothing. scripts/bench runs it.
 //
-//     startup_bench [runs] [--big]   (default 10 of each; needs gui-games/default,
-//                                     which the GUI tests' fixture generates)
+//     startup_bench runs label=exe=title [label=exe=title ...]
+//
+// Each program starts in its exe's own folder (a launcher needs its game
+// folder there) and is closed the way a player closes it.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,10 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "gui_support.h"
-#include "support/big_inputs.h"
-
 namespace {
+
+constexpr DWORD kWaitMs = 20000;
 
 double nowMilliseconds() {
     static LARGE_INTEGER frequency = [] {
@@ -31,6 +32,24 @@ double nowMilliseconds() {
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
+
+template <typename Condition>
+bool waitUntil(Condition condition) {
+    double until = nowMilliseconds() + kWaitMs;
+    while (!condition()) {
+        if (nowMilliseconds() > until)
+            return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+struct Program {
+    std::wstring label;
+    std::wstring exe;
+    std::wstring title;
+    std::vector<double> ready, painted, workingSet;
+};
 
 struct Found {
     DWORD pid;
@@ -52,41 +71,71 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
     return FALSE;
 }
 
-// Milliseconds from CreateProcess to the window `title` of the new process
-// being visible with the process idle; a negative value when it never was.
-double timeStart(const std::wstring& exe, const std::wstring& folder, const wchar_t* title) {
-    std::wstring commandLine = L"\"" + exe + L"\"";
+BOOL CALLBACK findUnpainted(HWND window, LPARAM parameter) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(parameter) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool painted(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool unpainted = false;
+    EnumChildWindows(window, findUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+
+// One start of `program`; false when its window never showed.
+bool timeStart(Program& program, bool record) {
+    std::wstring folder = program.exe.substr(0, program.exe.find_last_of(L"\\/"));
+    std::wstring commandLine = L"\"" + program.exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     double started = nowMilliseconds();
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
-        std::fwprintf(stderr, L"cannot start %ls: error %lu\n", exe.c_str(), GetLastError());
-        return -1;
+    if (!CreateProcessW(program.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, folder.c_str(), &startup, &info)) {
+        std::fwprintf(stderr, L"cannot start %ls: error %lu\n", program.exe.c_str(),
+                      GetLastError());
+        return false;
     }
     CloseHandle(info.hThread);
-    WaitForInputIdle(info.hProcess, gui::kWaitMs);
-    Found found{info.dwProcessId, title, nullptr};
-    gui::waitUntil(
-        [&] {
-            EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
-            return found.window != nullptr;
-        },
-        gui::kWaitMs);
+    WaitForInputIdle(info.hProcess, kWaitMs);
+    Found found{info.dwProcessId, program.title.c_str(), nullptr};
+    waitUntil([&] {
+        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
+        return found.window != nullptr;
+    });
     // The window may show before the process has gone idle for good.
-    WaitForInputIdle(info.hProcess, gui::kWaitMs);
-    double elapsed = nowMilliseconds() - started;
+    WaitForInputIdle(info.hProcess, kWaitMs);
+    double ready = nowMilliseconds() - started;
+    bool drawn = found.window != nullptr && waitUntil([&] { return painted(found.window); });
+    // Back in its message loop once the last paint has been handled.
+    DWORD_PTR result = 0;
+    if (drawn)
+        SendMessageTimeoutW(found.window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result);
+    double paintedAt = nowMilliseconds() - started;
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory);
 
-    // Closed the way a player closes it, so that the next run finds nothing left behind.
     if (found.window != nullptr)
         PostMessageW(found.window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info.hProcess, gui::kWaitMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(info.hProcess, kWaitMs) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, gui::kWaitMs);
+        WaitForSingleObject(info.hProcess, kWaitMs);
     }
     CloseHandle(info.hProcess);
-    return found.window != nullptr ? elapsed : -1;
+    if (!drawn)
+        return false;
+    if (record) {
+        program.ready.push_back(ready);
+        program.painted.push_back(paintedAt);
+        program.workingSet.push_back(static_cast<double>(memory.WorkingSetSize) / 1048576.0);
+    }
+    return true;
 }
 
 double median(std::vector<double> values) {
@@ -98,64 +147,49 @@ double median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 10;
-    bool withBig = argc > 2 && std::wcscmp(argv[2], L"--big") == 0;
-    gui::GameFolder game;
-    gui::GameFolder bigGame;
-    const std::wstring generated = gui::hostPath(ZNK_GUI_GAMES) + L"\\default";
-    bool made = game.create(generated, gui::hostPath(ZNK_LAUNCHER_EXE));
-    if (made && withBig) {
-        made = bigGame.create(generated, gui::hostPath(ZNK_LAUNCHER_EXE));
-        bigInputs::write([&](const std::string& file, const std::string& bytes) {
-            made = bigGame.write(std::wstring(file.begin(), file.end()), bytes) && made;
-        });
+    if (argc < 3) {
+        std::fwprintf(stderr, L"usage: startup_bench runs label=exe=title ...\n");
+        return 2;
     }
-    if (!made) {
-        std::fwprintf(stderr, L"%ls\n", gui::lastError().c_str());
-        return 1;
+    int runs = std::max(1, _wtoi(argv[1]));
+    std::vector<Program> programs;
+    for (int i = 2; i < argc; ++i) {
+        std::wstring spec = argv[i];
+        size_t first = spec.find(L'=');
+        size_t second = spec.find(L'=', first + 1);
+        if (first == std::wstring::npos || second == std::wstring::npos) {
+            std::fwprintf(stderr, L"not label=exe=title: %ls\n", argv[i]);
+            return 2;
+        }
+        programs.push_back(Program{spec.substr(0, first),
+                                   spec.substr(first + 1, second - first - 1),
+                                   spec.substr(second + 1),
+                                   {},
+                                   {},
+                                   {}});
     }
-    std::wstring launcher = game.file(L"ZnkLauncher.exe");
-    std::wstring bare = gui::hostPath(ZNK_BARE_WINDOW_EXE);
-    std::wstring title = gui::mainWindowTitle();
-
-    // One unmeasured start of each: the launcher's first start writes its skin
-    // library, and both load their DLLs cold.
-    if (timeStart(launcher, game.path(), title.c_str()) < 0 ||
-        timeStart(bare, game.path(), L"Bare window") < 0) {
-        std::fwprintf(stderr, L"a warm-up start showed no window\n");
-        return 1;
-    }
-    if (withBig && timeStart(bigGame.file(L"ZnkLauncher.exe"), bigGame.path(), title.c_str()) < 0) {
-        std::fwprintf(stderr, L"the big folder's warm-up start showed no window\n");
-        return 1;
-    }
-    std::vector<double> launcherTimes;
-    std::vector<double> bareTimes;
-    std::vector<double> bigTimes;
-    for (int run = 0; run < runs; ++run) {
-        double launcherTime = timeStart(launcher, game.path(), title.c_str());
-        double bareTime = timeStart(bare, game.path(), L"Bare window");
-        double bigTime =
-            withBig ? timeStart(bigGame.file(L"ZnkLauncher.exe"), bigGame.path(), title.c_str())
-                    : 0;
-        if (launcherTime < 0 || bareTime < 0 || bigTime < 0) {
-            std::fwprintf(stderr, L"run %d showed no window\n", run + 1);
+    for (Program& program : programs) {
+        if (!timeStart(program, false)) {
+            std::fwprintf(stderr, L"%ls: the warm-up start showed no painted window\n",
+                          program.label.c_str());
             return 1;
         }
-        launcherTimes.push_back(launcherTime);
-        bareTimes.push_back(bareTime);
-        bigTimes.push_back(bigTime);
-        std::printf("run %2d: launcher %7.1f ms, bare window %7.1f ms", run + 1, launcherTime,
-                    bareTime);
-        std::printf(withBig ? ", big folder %7.1f ms\n" : "\n", bigTime);
     }
-    double launcherMedian = median(launcherTimes);
-    double bareMedian = median(bareTimes);
-    std::printf("median of %d: launcher %.1f ms, bare window %.1f ms, ratio %.2f\n", runs,
-                launcherMedian, bareMedian, launcherMedian / bareMedian);
-    if (withBig) {
-        std::printf("big folder %.1f ms, %.2f x the normal start\n", median(bigTimes),
-                    median(bigTimes) / launcherMedian);
+    for (int run = 0; run < runs; ++run) {
+        for (Program& program : programs) {
+            if (!timeStart(program, true)) {
+                std::fwprintf(stderr, L"%ls: run %d showed no painted window\n",
+                              program.label.c_str(), run + 1);
+                return 1;
+            }
+        }
     }
+    std::wprintf(L"%-22ls %10ls %12ls %10ls\n", L"median of runs", L"ready ms", L"painted ms",
+                 L"WS MiB");
+    for (const Program& program : programs) {
+        std::wprintf(L"%-22ls %10.1f %12.1f %10.1f\n", program.label.c_str(), median(program.ready),
+                     median(program.painted), median(program.workingSet));
+    }
+    std::fflush(stdout);
     return 0;
 }
