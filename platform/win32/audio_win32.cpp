@@ -2,10 +2,15 @@
 // https://learn.microsoft.com/windows/win32/multimedia/mci-command-strings
 // https://learn.microsoft.com/previous-versions/dd743680(v=vs.85)
 //
-// The music plays on the UI thread's own message queue: MCI reports the end of
-// each file with MM_MCINOTIFY to a message-only window, which starts the next
-// file or the next pass. That needs no thread and no locking, and every loop
-// the launcher runs (main, modal, message box) dispatches the notification.
+// The music plays on a thread of its own, which owns every MCI call: opening an
+// MP3 loads the system's media framework (hundreds of milliseconds on some
+// systems, with comctl32 and the video DLLs), and the first window must not
+// wait for it. playMp3 and stopPlayback post their commands to the thread's
+// message-only window, in the order they were made; MCI reports the end of
+// each file with MM_MCINOTIFY to the same window, which starts the next file
+// or the next pass. Only that thread touches the music's state, so nothing
+// needs a lock. The thread starts with the first music that has a file to
+// play: without one the program never loads MCI.
 #include "platform/audio.h"
 
 #include <windows.h>
@@ -21,15 +26,24 @@
 namespace {
 
 constexpr const wchar_t* kAlias = L"znkmusic";
+constexpr UINT kPlayCommand = WM_APP + 1;
+constexpr UINT kStopCommand = WM_APP + 2;
+
+struct PlayCommand {
+    int repeatCount;
+    std::vector<std::wstring> paths;
+};
 
 struct Music {
     MusicQueue queue;
     bool open = false;
-    HWND notifyWindow = nullptr;
+    HWND window = nullptr;  // the thread's own, for MCI's notifications
 };
 
+// Never destroyed: the music thread may still be handling a notification
+// while the program's exit runs the static destructors.
 Music& music() {
-    static Music state;
+    static Music& state = *new Music;
     return state;
 }
 
@@ -47,7 +61,26 @@ void closeDevice() {
 
 void playCurrent();
 
+void stopMusic() {
+    music().queue.clear();
+    closeDevice();
+}
+
 LRESULT CALLBACK notifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPlayCommand) {
+        // Only the music is replaced: a picture button's click sound that is
+        // still playing when its handler restarts the music plays to its end.
+        auto* command = reinterpret_cast<PlayCommand*>(lParam);
+        stopMusic();
+        music().queue.start(command->repeatCount, std::move(command->paths));
+        delete command;
+        playCurrent();
+        return 0;
+    }
+    if (message == kStopCommand) {
+        stopMusic();
+        return 0;
+    }
     if (message == MM_MCINOTIFY) {
         Music& m = music();
         // Only the natural end of the device we still own moves the music on;
@@ -63,19 +96,48 @@ LRESULT CALLBACK notifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND notifyWindow() {
-    Music& m = music();
-    if (m.notifyWindow)
-        return m.notifyWindow;
+struct ThreadStart {
+    HANDLE ready;
+    HWND window;
+};
+
+DWORD WINAPI musicThread(void* parameter) {
+    auto* start = static_cast<ThreadStart*>(parameter);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = notifyProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"ZnkMusicNotify";
     RegisterClassW(&windowClass);
-    m.notifyWindow = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                     nullptr, windowClass.hInstance, nullptr);
-    return m.notifyWindow;
+    start->window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, windowClass.hInstance, nullptr);
+    music().window = start->window;
+    bool running = start->window != nullptr;
+    SetEvent(start->ready);
+    MSG message;
+    while (running && GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchMessageW(&message);
+    return 0;
 }
+
+// The music thread's window, the thread started at the first call; nullptr
+// when it could not be started (the program is then silent).
+HWND musicWindow() {
+    static HWND window = [] {
+        ThreadStart start{CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr};
+        if (!start.ready)
+            return static_cast<HWND>(nullptr);
+        HANDLE thread = CreateThread(nullptr, 0, musicThread, &start, 0, nullptr);
+        if (thread) {
+            WaitForSingleObject(start.ready, INFINITE);
+            CloseHandle(thread);
+        }
+        CloseHandle(start.ready);
+        return start.window;
+    }();
+    return window;
+}
+
+bool musicStarted = false;
 
 bool startFile(const std::wstring& path) {
     Music& m = music();
@@ -84,7 +146,7 @@ bool startFile(const std::wstring& path) {
     if (!mci(open))
         return false;
     m.open = true;
-    if (!mci(std::wstring(L"play ") + kAlias + L" notify", notifyWindow())) {
+    if (!mci(std::wstring(L"play ") + kAlias + L" notify", m.window)) {
         closeDevice();
         return false;
     }
@@ -112,23 +174,35 @@ std::wstring fullPath(const Text& file) {
     return full;
 }
 
-void stopMusic() {
-    music().queue.clear();
-    closeDevice();
+// Stops the music, if it was ever started.
+void postStop() {
+    if (musicStarted)
+        PostMessageW(musicWindow(), kStopCommand, 0, 0);
 }
 
 template <typename List>
 void playList(int repeatCount, const List& files) {
-    // Only the music is replaced: a picture button's click sound that is still
-    // playing when its handler restarts the music plays to its end.
-    stopMusic();
+    // Resolved here, against this thread's current directory; a file that is
+    // not there cannot be played, so it is not handed on.
     std::vector<std::wstring> paths;
     for (const Text& file : files) {
-        if (!file.empty())
-            paths.push_back(fullPath(file));
+        if (file.empty())
+            continue;
+        std::wstring path = fullPath(file);
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            paths.push_back(std::move(path));
     }
-    music().queue.start(repeatCount, std::move(paths));
-    playCurrent();
+    if (paths.empty() || repeatCount == 0) {
+        postStop();
+        return;
+    }
+    HWND window = musicWindow();
+    if (!window)
+        return;
+    musicStarted = true;
+    auto* command = new PlayCommand{repeatCount, std::move(paths)};
+    if (!PostMessageW(window, kPlayCommand, 0, reinterpret_cast<LPARAM>(command)))
+        delete command;
 }
 
 }  // namespace
@@ -142,7 +216,7 @@ void playMp3(int repeatCount, const TextList& files) {
 }
 
 void stopPlayback() {
-    stopMusic();
+    postStop();
     PlaySoundW(nullptr, nullptr, 0);
 }
 
