@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cwctype>
 #include <string>
 
@@ -29,6 +30,15 @@ BOOL CALLBACK registerResource(HMODULE module, LPCWSTR type, LPWSTR name, LONG_P
 }
 
 }  // namespace
+
+// An exception that nothing catches ends the program as abort does. The
+// default handler would first print the exception's type, for which it links
+// libstdc++'s demangler into the exe; a GUI program has nowhere to print it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
