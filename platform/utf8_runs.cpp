@@ -1,6 +1,9 @@
 #include "platform/utf8_runs.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -42,6 +45,76 @@ int scanCharacter(const std::string& text, std::size_t pos) {
     return continuations + 1;
 }
 
+// Code point of the well-formed character of one to three bytes at `p`.
+std::uint32_t codePoint(const unsigned char* p, std::size_t length) {
+    if (length == 1)
+        return p[0];
+    if (length == 2)
+        return (p[0] & 0x1Fu) << 6 | (p[1] & 0x3Fu);
+    return (p[0] & 0x0Fu) << 12 | (p[1] & 0x3Fu) << 6 | (p[2] & 0x3Fu);
+}
+
+// Characters that convert the same alone as within any run of their kind:
+// ASCII, the CJK blocks from U+3000 (kana and the ideographs included) and the
+// full-width forms. None is a combining mark, which a system conversion may
+// compose with the character before it; a run with any other character is
+// converted whole.
+bool convertsAlone(std::uint32_t code) {
+    if (code < 0x80)
+        return true;
+    if (code >= 0xFF00 && code <= 0xFFEF)
+        return true;
+    if (code < 0x3000 || code > 0x9FFF)
+        return false;
+    return !(code >= 0x302A && code <= 0x302F) && code != 0x3099 && code != 0x309A;
+}
+
+// Each character's conversion, asked of `convertRun` once and kept: a weapon
+// catalogue is thousands of lines over a few hundred distinct characters, and
+// a system conversion per line cost a hundred times the reading of the file.
+// Filled on first use only; the launcher converts on its UI thread alone.
+class CharacterMemo {
+  public:
+    // Appends the conversion of the run to `out`; false when the run holds a
+    // character that must be converted in its context.
+    bool append(std::string_view run, std::string (*convertRun)(const std::string&),
+                std::string& out) {
+        for (std::size_t pos = 0; pos < run.size();) {
+            auto lead = static_cast<unsigned char>(run[pos]);
+            std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+            if (!convertsAlone(
+                    codePoint(reinterpret_cast<const unsigned char*>(&run[pos]), length)))
+                return false;
+            pos += length;
+        }
+        if (convertRun != convertRun_) {
+            known_.clear();
+            convertRun_ = convertRun;
+        }
+        for (std::size_t pos = 0; pos < run.size();) {
+            auto lead = static_cast<unsigned char>(run[pos]);
+            if (lead < 0x80) {
+                out.push_back(run[pos++]);
+                continue;
+            }
+            std::size_t length = lead < 0xE0 ? 2 : 3;
+            std::uint32_t code =
+                codePoint(reinterpret_cast<const unsigned char*>(&run[pos]), length);
+            auto found = known_.find(code);
+            if (found == known_.end())
+                found =
+                    known_.emplace(code, convertRun(std::string(run.substr(pos, length)))).first;
+            out += found->second;
+            pos += length;
+        }
+        return true;
+    }
+
+  private:
+    std::string (*convertRun_)(const std::string&) = nullptr;
+    std::unordered_map<std::uint32_t, std::string> known_;
+};
+
 }  // namespace
 
 std::string convertUtf8Runs(const std::string& utf8,
@@ -49,9 +122,13 @@ std::string convertUtf8Runs(const std::string& utf8,
     std::string out;
     std::size_t runStart = 0;
     std::size_t pos = 0;
+    static CharacterMemo& memo = *new CharacterMemo;
     auto flushRun = [&] {
-        if (pos > runStart)
-            out += convertRun(utf8.substr(runStart, pos - runStart));
+        if (pos <= runStart)
+            return;
+        std::string_view run(utf8.data() + runStart, pos - runStart);
+        if (!memo.append(run, convertRun, out))
+            out += convertRun(std::string(run));
     };
     while (pos < utf8.size()) {
         int length = scanCharacter(utf8, pos);
