@@ -13,30 +13,46 @@ constexpr int kTileLines = 15;
 constexpr float kLayoutFactorX = 0.0640625f;
 constexpr float kLayoutFactorY = 0.92f;
 
-Text joinLines(const TextList& lines) {
-    Text text;
-    for (int n = 1; n <= lines.count(); ++n) {
-        if (n > 1)
-            text += "\r\n";
-        text += lines[n];
-    }
-    return text;
-}
+// The layout's lines, edited in place and joined once at the end.
+//
+// Each edit behaves as if it split the whole text afresh and joined it again:
+// such a split leaves out an empty last line (the text ends with CR LF), so
+// every edit after the first drops one empty line from the end. A file's
+// final CR LF is therefore gone after the first edit, and a file padded with
+// empty lines loses one of them per edit.
+class LayoutLines {
+public:
+    explicit LayoutLines(const Text& text) : lines_(splitText(text, "\r\n")) {}
 
-// Line n becomes <indent>"key"<separator>"value"; whatever followed the old
-// value (a comment) goes. Each edit splits the text afresh, so a file's
-// final CR LF is gone after the first one.
-bool editLine(Text& text, int n, const Text& value) {
-    TextList lines = splitText(text, "\r\n");
-    if (n > lines.count())
-        return false;
-    TextList pieces = splitText(lines[n], "\"");
-    if (pieces.count() < 3)
-        return false;
-    lines[n] = pieces[1] + "\"" + pieces[2] + "\"" + pieces[3] + "\"" + value + "\"";
-    text = joinLines(lines);
-    return true;
-}
+    // Line n becomes <indent>"key"<separator>"value"; whatever followed the
+    // old value (a comment) goes.
+    bool edit(int n, const Text& value) {
+        if (edited_ && lines_.count() > 0 && lines_[lines_.count()].empty())
+            lines_.resize(lines_.count() - 1);
+        edited_ = true;
+        if (n > lines_.count())
+            return false;
+        TextList pieces = splitText(lines_[n], "\"");
+        if (pieces.count() < 3)
+            return false;
+        lines_[n] = pieces[1] + "\"" + pieces[2] + "\"" + pieces[3] + "\"" + value + "\"";
+        return true;
+    }
+
+    Text joined() const {
+        Text text;
+        for (int n = 1; n <= lines_.count(); ++n) {
+            if (n > 1)
+                text += "\r\n";
+            text += lines_[n];
+        }
+        return text;
+    }
+
+private:
+    TextList lines_;
+    bool edited_ = false;
+};
 
 }  // namespace
 
@@ -48,26 +64,25 @@ std::optional<Text> layoutForScreen(const Text& layout, int width, int height) {
     const int wide = static_cast<int>(width / 4.0);
     const int tall = static_cast<int>(height / 3.0);
 
-    Text text = layout;
-    bool edited = editLine(text, 9, toText(width)) && editLine(text, 10, toText(height));
+    LayoutLines lines(layout);
+    bool edited = lines.edit(9, toText(width)) && lines.edit(10, toText(height));
     for (int row = 1; row <= kRows && edited; ++row) {
         for (int column = 1; column <= kColumns && edited; ++column) {
             int first = ((row - 1) * kColumns + column - 1) * kTileLines + kFirstTileLine;
-            edited = editLine(text, first, toText((column - 1) * wide)) &&
-                     editLine(text, first + 1, toText((row - 1) * tall)) &&
-                     editLine(text, first + 2, toText(wide)) &&
-                     editLine(text, first + 3, toText(tall));
+            edited = lines.edit(first, toText((column - 1) * wide)) &&
+                     lines.edit(first + 1, toText((row - 1) * tall)) &&
+                     lines.edit(first + 2, toText(wide)) && lines.edit(first + 3, toText(tall));
         }
     }
     const int left = static_cast<int>(width * f);
     const int bottom = static_cast<int>(height * gy);
-    edited = edited && editLine(text, 333, toText(left)) && editLine(text, 334, toText(bottom)) &&
-             editLine(text, 297, toText(left)) &&
-             editLine(text, 298, toText(static_cast<int>(height * gy + 22))) &&
-             editLine(text, 299, toText(static_cast<int>(width * (0.5 - f) * 2)));
+    edited = edited && lines.edit(333, toText(left)) && lines.edit(334, toText(bottom)) &&
+             lines.edit(297, toText(left)) &&
+             lines.edit(298, toText(static_cast<int>(height * gy + 22))) &&
+             lines.edit(299, toText(static_cast<int>(width * (0.5 - f) * 2)));
     if (!edited)
         return std::nullopt;
-    return text;
+    return lines.joined();
 }
 
 void rewriteLoadingLayout() {

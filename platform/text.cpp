@@ -23,6 +23,11 @@ char asciiLower(char c) {
 bool matchesAt(const Text& text, size_t index, const Text& sub, bool ignoreCase) {
     if (text.size() - index < sub.size())
         return false;
+    // Most positions differ at their first byte: settle those without a
+    // comparison call (the splitters test every character of a file).
+    if (!sub.empty() && text[index] != sub[0] &&
+        (!ignoreCase || asciiLower(text[index]) != asciiLower(sub[0])))
+        return false;
     if (!ignoreCase)
         return text.compare(index, sub.size(), sub) == 0;
     for (size_t i = 0; i < sub.size();) {

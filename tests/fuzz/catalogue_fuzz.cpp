@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Names are shown as stored or in traditional script.
     g.languageSelector = input.choices[0] % 2 == 0 ? kNoConversion : kGbkToBig5;
     fuzz::writeGameFile("znk_wpn.ini", input.file);
+    fuzz::forgetRecords();
     check(loadCatalogueFile(fuzz::gameFolder() + "/znk_wpn.ini"));
 
     const WeaponCatalogue& catalogue = g.catalogue;

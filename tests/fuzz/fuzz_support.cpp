@@ -78,4 +78,12 @@ std::vector<std::string> gameFolderNames(const std::string& relative) {
     return names;
 }
 
+void forgetRecords() {
+    OffscreenSystem& system = OffscreenSystem::current();
+    system.failures.clear();
+    system.messageBoxes.clear();
+    system.commands.clear();
+    system.playback.clear();
+}
+
 }  // namespace fuzz

@@ -39,5 +39,9 @@ std::string readGameFile(const std::string& relative);
 void emptyGameFolder(const std::string& relative);
 // The names in a folder below the game folder, sorted.
 std::vector<std::string> gameFolderNames(const std::string& relative);
+// Drops what the offscreen system recorded (failures, message boxes,
+// commands) in earlier runs: records that only grow look like a leak to
+// libFuzzer, whose leak search then runs after every input.
+void forgetRecords();
 
 }  // namespace fuzz

@@ -23,6 +23,7 @@ const char* const kStates[] = {"plugins-", "disabled-", "PLUGINS-", "plugins"};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::emptyGameFolder(kConfigs);
+    fuzz::forgetRecords();
     bool active = false;
     for (size_t i = 0; i < size && i < 16; ++i) {
         const uint8_t byte = data[i];

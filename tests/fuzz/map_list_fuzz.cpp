@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(ready);
     const std::string file(reinterpret_cast<const char*>(data), size);
     fuzz::writeGameFile("LauncherRes/Data/Maps.ini", file);
+    fuzz::forgetRecords();
     g.mapFileNames = Table<Text>(kMapTableSize);
     loadMapCatalogue();
 
