@@ -13,13 +13,9 @@ constexpr int kTileLines = 15;
 constexpr float kLayoutFactorX = 0.0640625f;
 constexpr float kLayoutFactorY = 0.92f;
 
-// The layout's lines, edited in place and joined once at the end.
-//
-// Each edit behaves as if it split the whole text afresh and joined it again:
-// such a split leaves out an empty last line (the text ends with CR LF), so
-// every edit after the first drops one empty line from the end. A file's
-// final CR LF is therefore gone after the first edit, and a file padded with
-// empty lines loses one of them per edit.
+// The layout's lines, edited in place and joined once at the end: the file's
+// final CR LF is gone, every other line that is not edited stays as it was
+// (blank lines at the end included).
 class LayoutLines {
 public:
     explicit LayoutLines(const Text& text) : lines_(splitText(text, "\r\n")) {}
@@ -27,9 +23,6 @@ public:
     // Line n becomes <indent>"key"<separator>"value"; whatever followed the
     // old value (a comment) goes.
     bool edit(int n, const Text& value) {
-        if (edited_ && lines_.count() > 0 && lines_[lines_.count()].empty())
-            lines_.resize(lines_.count() - 1);
-        edited_ = true;
         if (n > lines_.count())
             return false;
         TextList pieces = splitText(lines_[n], "\"");
@@ -51,7 +44,6 @@ public:
 
 private:
     TextList lines_;
-    bool edited_ = false;
 };
 
 }  // namespace

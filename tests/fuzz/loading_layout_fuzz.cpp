@@ -1,6 +1,7 @@
 // The loading-layout rewrite on any LoadingDialogNoBanner.res and any screen
 // size: a rewrite changes only the lines it names, each into the shape
-// <indent>"key"<separator>"value", and keeps every other line as it was.
+// <indent>"key"<separator>"value", and keeps every other line as it was; only
+// the file's final CR LF goes.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,13 @@ std::set<int> namedLines() {
     return lines;
 }
 
+Text joined(const TextList& lines) {
+    Text text;
+    for (int n = 1; n <= lines.count(); ++n)
+        text += (n > 1 ? "\r\n" : "") + lines[n];
+    return text;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -34,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<Text> layout = layoutForScreen(input.file, width, height);
     if (!layout)
         return 0;
-    const TextList before = splitText(input.file, "\r\n");
+    // The lines as they stand once joined without the final CR LF, split the
+    // same way as the rewrite's.
+    const TextList before = splitText(joined(splitText(input.file, "\r\n")), "\r\n");
     const TextList after = splitText(*layout, "\r\n");
     check(after.count() == before.count());
     for (int n = 1; n <= before.count(); ++n) {

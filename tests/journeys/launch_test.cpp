@@ -82,7 +82,7 @@ TEST(Launch, OnTheSelectedMapPreparesTheFolderAndStartsInOrder) {
     LauncherJourney journey;
     activeMode(journey, "none");
     setScreen(journey, 1024, 768);
-    std::string layout = layoutLines(356);
+    std::string layout = layoutLines(356) + "\r\n\r\n";
     layout.replace(layout.find("\"value9\""), 8, "\"800\" // frame width");
     journey.folder.write(kLayout, layout);
     bool closed = launch(journey, MainWindow::按钮15, [](OffscreenUser& user) {
@@ -110,7 +110,7 @@ TEST(Launch, OnTheSelectedMapPreparesTheFolderAndStartsInOrder) {
 
     std::string rewritten = journey.folder.read(kLayout);
     std::vector<std::string> lines = splitLines(rewritten);
-    ASSERT_EQ(lines.size(), 356u);                    // the final CR LF is gone, every other stays
+    ASSERT_EQ(lines.size(), 358u);  // the final CR LF is gone, the blank lines before it stay
     EXPECT_EQ(lines[8], "\t\t\"key9\"\t\t\"1024\"");  // the comment went with the old value
     EXPECT_EQ(valueOf(lines, 10), "768");
     std::vector<std::string> firstTile, lastTile;
