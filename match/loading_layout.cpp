@@ -17,7 +17,7 @@ constexpr float kLayoutFactorY = 0.92f;
 // final CR LF is gone, every other line that is not edited stays as it was
 // (blank lines at the end included).
 class LayoutLines {
-public:
+  public:
     explicit LayoutLines(const Text& text) : lines_(splitText(text, "\r\n")) {}
 
     // Line n becomes <indent>"key"<separator>"value"; whatever followed the
@@ -42,7 +42,7 @@ public:
         return text;
     }
 
-private:
+  private:
     TextList lines_;
 };
 
