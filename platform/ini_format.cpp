@@ -118,24 +118,30 @@ bool startsWithBom(const Bytes& file) {
 
 // Lines end at CR LF, LF or CR. A UTF-8 byte-order mark that an editor put in
 // front of the first line is not part of it, so the first section still reads.
+size_t firstLineStart(const Bytes& file) {
+    return startsWithBom(file) ? 3 : 0;
+}
+
+// The line that starts at `i` (below the file's size).
+Line lineAt(const Bytes& file, size_t i) {
+    size_t end = i;
+    while (end < file.size() && !isLineBreak(file[end]))
+        ++end;
+    size_t next = end;
+    if (next < file.size()) {
+        next += file[next] == '\r' && next + 1 < file.size() && file[next + 1] == '\n' ? 2 : 1;
+    }
+    Line line = parseLine(file.substr(i, end - i));
+    line.start = i;
+    line.end = end;
+    line.next = next;
+    return line;
+}
+
 std::vector<Line> splitLines(const Bytes& file) {
     std::vector<Line> lines;
-    size_t i = startsWithBom(file) ? 3 : 0;
-    while (i < file.size()) {
-        size_t end = i;
-        while (end < file.size() && !isLineBreak(file[end]))
-            ++end;
-        size_t next = end;
-        if (next < file.size()) {
-            next += file[next] == '\r' && next + 1 < file.size() && file[next + 1] == '\n' ? 2 : 1;
-        }
-        Line line = parseLine(file.substr(i, end - i));
-        line.start = i;
-        line.end = end;
-        line.next = next;
-        lines.push_back(std::move(line));
-        i = next;
-    }
+    for (size_t i = firstLineStart(file); i < file.size(); i = lines.back().next)
+        lines.push_back(lineAt(file, i));
     return lines;
 }
 
@@ -198,11 +204,21 @@ std::optional<Text> iniLookup(const Bytes& file, const Text& section, const Text
     Text keyName = trimBlanks(upToZero(key));
     if (sectionName.empty() || keyName.empty())
         return std::nullopt;
-    std::vector<Line> lines = splitLines(file);
-    std::optional<size_t> index = findKey(lines, findSection(lines, sectionName), keyName);
-    if (!index || !lines[*index].value)
-        return std::nullopt;
-    return valueAsRead(*lines[*index].value);
+    // Line by line up to the key or the end of the first section of that
+    // name, as findSection and findKey would find them over the whole file.
+    bool inSection = false;
+    for (size_t i = firstLineStart(file); i < file.size();) {
+        Line line = lineAt(file, i);
+        i = line.next;
+        if (line.kind == Line::kSection) {
+            if (inSection)
+                return std::nullopt;
+            inSection = sameName(line.name, sectionName);
+        } else if (inSection && line.kind == Line::kKey && sameName(line.name, keyName)) {
+            return line.value ? std::optional<Text>(valueAsRead(*line.value)) : std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<Bytes> iniWithItem(const Bytes& file, const Text& section,

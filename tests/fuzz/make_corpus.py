@@ -17,6 +17,15 @@ sys.path.insert(0, os.path.join(root, "tools"))
 from make_demo_game import make_demo_game  # noqa: E402
 
 
+def packs_only(buy_menu):
+    lines = buy_menu.split(b"\n")
+    kept = []
+    for n, line in enumerate(lines):
+        if line.startswith(b"//WeaponPack") and n + 1 < len(lines):
+            kept += [line, lines[n + 1]]
+    return b"\n".join(kept) + b"\n"
+
+
 def main():
     corpus = os.path.join(here, "corpus")
     with tempfile.TemporaryDirectory() as game:
@@ -47,6 +56,9 @@ def main():
         buy_menu = read("cstrike/resource/UI/MainBuyMenu.res")
         for pack in range(6):
             seed("buy_menu_fuzz", f"MainBuyMenu-{pack}", bytes([pack, 0, 2, 3, 4]) + buy_menu)
+        # The same packs in a file of the marker lines and the lines after them
+        # alone: a small input to mutate, as the runs are cut at 2 KiB.
+        seed("buy_menu_fuzz", "packs-only", bytes([3, 0, 2, 3, 4]) + packs_only(buy_menu))
         layout = read("cstrike/resource/LoadingDialogNoBanner.res")
         for width, height in ((1024, 768), (640, 480), (1920, 1080), (0, 0)):
             size = bytes([width & 255, width >> 8, height & 255, height >> 8])
