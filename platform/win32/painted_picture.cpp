@@ -20,6 +20,16 @@ void PaintedPicture::setImage(Image image) {
     paintedValid_ = false;
 }
 
+const Image& PaintedPicture::image() {
+    restorePixels();
+    return decoded_;
+}
+
+void PaintedPicture::restorePixels() {
+    if (!decoded_.empty() && decoded_.pixels.empty() && !bytes_.empty())
+        decodePicture(bytes_, decoded_);
+}
+
 void PaintedPicture::paint(HDC dc, const RECT& box, int mode, COLORREF background, int dpi) {
     if (decoded_.empty())
         return;
@@ -30,6 +40,7 @@ void PaintedPicture::paint(HDC dc, const RECT& box, int mode, COLORREF backgroun
         return;
     if (!paintedValid_ || where.width != paintedRect_.width ||
         where.height != paintedRect_.height || background != paintedBackground_) {
+        restorePixels();
         uint32_t rgb = (uint32_t{GetRValue(background)} << 16) |
                        (uint32_t{GetGValue(background)} << 8) | GetBValue(background);
         bool natural = where.width == decoded_.width && where.height == decoded_.height;
@@ -39,6 +50,9 @@ void PaintedPicture::paint(HDC dc, const RECT& box, int mode, COLORREF backgroun
         paintedValid_ = !painted_.empty();
         if (!paintedValid_)
             return;
+        // A picture made in memory has no bytes to come back from.
+        if (!bytes_.empty())
+            std::vector<uint32_t>().swap(decoded_.pixels);
     }
     paintedRect_ = where;
 

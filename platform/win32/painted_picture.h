@@ -1,5 +1,7 @@
-// A picture as a picture box or picture button paints it: decoded once when
-// its bytes change, and scaled and made opaque once per place it is shown in.
+// A picture as a picture box or picture button paints it: decoded when its
+// bytes change, and scaled and made opaque once per place it is shown in.
+// Once painted, only the painted form is kept (the banner's decoded pixels
+// alone are 1.2 MiB): a new size or background decodes the bytes again.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,7 @@ class PaintedPicture {
     bool setBytes(const Bytes& bytes);
     // Takes a picture made in memory (a derived disabled look).
     void setImage(Image image);
-    const Image& image() const { return decoded_; }
+    const Image& image();
     bool empty() const { return decoded_.empty(); }
 
     // Paints the picture inside `box` as display mode `mode` places it at
@@ -25,6 +27,9 @@ class PaintedPicture {
     void paint(HDC dc, const RECT& box, int mode, COLORREF background, int dpi);
 
   private:
+    // The decoded pixels, again from the bytes if they were let go.
+    void restorePixels();
+
     Bytes bytes_;
     Image decoded_;
     // The last painted form and what it was made for.
