@@ -17,40 +17,12 @@
 #include <vector>
 
 #include "gui_support.h"
+#include "started_window.h"
 #include "support/big_inputs.h"
 
 namespace {
 
-double nowMilliseconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER value;
-        QueryPerformanceFrequency(&value);
-        return value;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Found {
-    DWORD pid;
-    const wchar_t* title;
-    HWND window;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<Found*>(parameter);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != found->pid || !IsWindowVisible(window))
-        return TRUE;
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (std::wcscmp(title, found->title) != 0)
-        return TRUE;
-    found->window = window;
-    return FALSE;
-}
+using bench::nowMilliseconds;
 
 // Milliseconds from CreateProcess to the window `title` of the new process
 // being visible with the process idle; a negative value when it never was.
@@ -67,11 +39,11 @@ double timeStart(const std::wstring& exe, const std::wstring& folder, const wcha
     }
     CloseHandle(info.hThread);
     WaitForInputIdle(info.hProcess, gui::kWaitMs);
-    Found found{info.dwProcessId, title, nullptr};
+    HWND window = nullptr;
     gui::waitUntil(
         [&] {
-            EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
-            return found.window != nullptr;
+            window = bench::visibleWindowOf(info.dwProcessId, title);
+            return window != nullptr;
         },
         gui::kWaitMs);
     // The window may show before the process has gone idle for good.
@@ -79,14 +51,14 @@ double timeStart(const std::wstring& exe, const std::wstring& folder, const wcha
     double elapsed = nowMilliseconds() - started;
 
     // Closed the way a player closes it, so that the next run finds nothing left behind.
-    if (found.window != nullptr)
-        PostMessageW(found.window, WM_CLOSE, 0, 0);
+    if (window != nullptr)
+        PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info.hProcess, gui::kWaitMs) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 1);
         WaitForSingleObject(info.hProcess, gui::kWaitMs);
     }
     CloseHandle(info.hProcess);
-    return found.window != nullptr ? elapsed : -1;
+    return window != nullptr ? elapsed : -1;
 }
 
 double median(std::vector<double> values) {

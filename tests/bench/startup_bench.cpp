@@ -18,20 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "started_window.h"
+
 namespace {
 
-constexpr DWORD kWaitMs = 20000;
+using bench::nowMilliseconds;
 
-double nowMilliseconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER value;
-        QueryPerformanceFrequency(&value);
-        return value;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+constexpr DWORD kWaitMs = 20000;
 
 template <typename Condition>
 bool waitUntil(Condition condition) {
@@ -50,26 +43,6 @@ struct Program {
     std::wstring title;
     std::vector<double> ready, painted, workingSet;
 };
-
-struct Found {
-    DWORD pid;
-    const wchar_t* title;
-    HWND window;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<Found*>(parameter);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != found->pid || !IsWindowVisible(window))
-        return TRUE;
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (std::wcscmp(title, found->title) != 0)
-        return TRUE;
-    found->window = window;
-    return FALSE;
-}
 
 BOOL CALLBACK findUnpainted(HWND window, LPARAM parameter) {
     if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
@@ -103,26 +76,26 @@ bool timeStart(Program& program, bool record) {
     }
     CloseHandle(info.hThread);
     WaitForInputIdle(info.hProcess, kWaitMs);
-    Found found{info.dwProcessId, program.title.c_str(), nullptr};
+    HWND window = nullptr;
     waitUntil([&] {
-        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
-        return found.window != nullptr;
+        window = bench::visibleWindowOf(info.dwProcessId, program.title.c_str());
+        return window != nullptr;
     });
     // The window may show before the process has gone idle for good.
     WaitForInputIdle(info.hProcess, kWaitMs);
     double ready = nowMilliseconds() - started;
-    bool drawn = found.window != nullptr && waitUntil([&] { return painted(found.window); });
+    bool drawn = window != nullptr && waitUntil([&] { return painted(window); });
     // Back in its message loop once the last paint has been handled.
     DWORD_PTR result = 0;
     if (drawn)
-        SendMessageTimeoutW(found.window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result);
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result);
     double paintedAt = nowMilliseconds() - started;
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory);
 
-    if (found.window != nullptr)
-        PostMessageW(found.window, WM_CLOSE, 0, 0);
+    if (window != nullptr)
+        PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info.hProcess, kWaitMs) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 1);
         WaitForSingleObject(info.hProcess, kWaitMs);
