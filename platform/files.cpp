@@ -7,7 +7,9 @@
 #include <climits>
 #include <cstdio>
 #include <ctime>
+#include <cstring>
 #include <map>
+#include <memory>
 
 #include "platform/failures.h"
 #include "platform/native_file.h"
@@ -233,6 +235,70 @@ Text readLine(FileNumber number) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return line;
+}
+
+// The line ends are found with memchr, a block at a time; only a line that
+// runs on past its block is copied, into `carried`.
+void forEachLine(FileNumber number, const std::function<bool(std::string_view line)>& take) {
+    OpenFile* file = findOpenFile(number);
+    if (file == nullptr)
+        return;
+    auto block = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(kReadAhead));
+    Text carried;
+    bool carrying = false;
+    long long blockAt = file->position;
+    auto emit = [&](const char* from, const char* to) {
+        std::string_view line(from, static_cast<size_t>(to - from));
+        if (carrying) {
+            auto room = static_cast<size_t>(kMaxLineBytes) - carried.size();
+            carried.append(from, std::min(line.size(), room));
+            line = carried;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        bool more = take(line);
+        carried.clear();
+        carrying = false;
+        return more;
+    };
+    for (;;) {
+        long long got = nativeRead(file->handle, blockAt, block.get(), kReadAhead);
+        if (got <= 0)
+            break;
+        const char* at = block.get();
+        const char* end = at + got;
+        auto next = [&](int byte, const char* from) {
+            const void* found = std::memchr(from, byte, static_cast<size_t>(end - from));
+            return found == nullptr ? end : static_cast<const char*>(found);
+        };
+        const char* zero = next(0x00, at);
+        const char* substitute = next(0x1A, at);
+        while (at < end) {
+            if (zero < at)
+                zero = next(0x00, at);
+            if (substitute < at)
+                substitute = next(0x1A, at);
+            const char* stop = std::min({next(0x0A, at), zero, substitute});
+            if (stop == end) {
+                auto room = static_cast<size_t>(kMaxLineBytes) - carried.size();
+                carried.append(at, std::min(static_cast<size_t>(end - at), room));
+                carrying = true;
+                break;
+            }
+            bool lineFeed = *stop == 0x0A;
+            if ((lineFeed || carrying || stop > at) && !emit(at, stop)) {
+                file->position = blockAt + (stop - block.get()) + (lineFeed ? 1 : 0);
+                return;
+            }
+            at = stop + 1;
+        }
+        blockAt += got;
+        if (got < kReadAhead)
+            break;
+    }
+    file->position = blockAt;
+    if (carrying)
+        emit(carried.data() + carried.size(), carried.data() + carried.size());
 }
 
 // The file is grown first by writing, at and past its old end, the bytes that
