@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/byte_search.h"
 #include "platform/failures.h"
 #include "platform/native_file.h"
 
@@ -84,17 +85,12 @@ bool isLineEnd(unsigned char byte) {
     return byte == 0x0A || byte == 0x00 || byte == 0x1A;
 }
 
-// The first 0x0A, 0x00 or 0x1A byte in [at, end), or end: eight bytes at a
-// time, one pass (a library memchr per byte value would be three, and some C
-// libraries compare byte by byte).
+// The first 0x0A, 0x00 or 0x1A byte in [at, end), or end, in one pass.
 const char* nextLineEnd(const char* at, const char* end) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighs = 0x8080808080808080u;
-    auto hasZeroByte = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
     for (std::uint64_t word = 0; end - at >= 8; at += 8) {
         std::memcpy(&word, at, 8);
-        if (hasZeroByte(word) | hasZeroByte(word ^ (kOnes * 0x0A)) |
-            hasZeroByte(word ^ (kOnes * 0x1A)))
+        if (hasZeroByte(word) || hasZeroByte(word ^ everyByte(0x0A)) ||
+            hasZeroByte(word ^ everyByte(0x1A)))
             break;
     }
     while (at < end && !isLineEnd(static_cast<unsigned char>(*at)))

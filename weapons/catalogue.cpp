@@ -8,6 +8,7 @@
 #include "core/game_files.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
+#include "platform/byte_search.h"
 #include "platform/dialogs.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
@@ -35,6 +36,13 @@ void makeRoomFor(WeaponCatalogue& catalogue, int position) {
     catalogue.category.resize(size);
 }
 
+// The first "[" of `text` at or after `from`, npos if none.
+size_t nextBracket(std::string_view text, size_t from) {
+    const char* end = text.data() + text.size();
+    const char* found = findByte(text.data() + std::min(from, text.size()), end, '[');
+    return found == end ? std::string_view::npos : static_cast<size_t>(found - text.data());
+}
+
 // Whether `text` holds `marker` at `at`; the marker's length is known to the
 // compiler, so the comparison is a few loads.
 template <size_t N>
@@ -52,8 +60,8 @@ class Brackets {
     explicit Brackets(std::string_view line) : line_(line) {
         bool named = false;
         size_t from = 0;
-        for (size_t at = line.find('['); at != std::string_view::npos;
-             at = line.find('[', at + 1)) {
+        for (size_t at = nextBracket(line, 0); at != std::string_view::npos;
+             at = nextBracket(line, at + 1)) {
             // The high bytes right before `at` pair up from the first of them,
             // so `at` starts a character when there is an even number of them.
             size_t high = 0;
@@ -114,7 +122,8 @@ class Brackets {
 bool namesWeapon(std::string_view line) {
     bool name = false;
     bool damage = false;
-    for (size_t at = line.find('['); at != std::string_view::npos; at = line.find('[', at + 1)) {
+    for (size_t at = nextBracket(line, 0); at != std::string_view::npos;
+         at = nextBracket(line, at + 1)) {
         name = name || markerAt(line, at, "[name]");
         damage = damage || markerAt(line, at, "[damage]");
         if (name && damage)
