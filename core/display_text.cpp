@@ -11,3 +11,12 @@ Text displayText(const Text& text) {
     rememberDisplayText(shown);
     return shown;
 }
+
+void assignDisplayText(Text& shown, std::string_view text) {
+    bool converted = g.languageSelector >= kGbkToBig5 && g.languageSelector <= kShiftJisToGbk;
+    if (converted || displayCodePage() != kCodePageGbk) {
+        shown = displayText(Text(text));
+    } else {
+        shown.assign(text);
+    }
+}

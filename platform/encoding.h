@@ -1,6 +1,8 @@
 // Code-page conversions of texts.
 #pragma once
 
+#include <string_view>
+
 #include "platform/text.h"
 
 // Conversion numbers of convertEncoding.
@@ -19,3 +21,6 @@ Text convertEncoding(const Text& text, int conversion);
 // UTF-8 to GBK, as the weapon catalogue's lines are read. Characters that GBK
 // cannot hold become "?", as WideCharToMultiByte's default character does.
 Text utf8ToGbk(const Text& utf8);
+// The same, appended to `out`: a reader that converts many lines keeps one
+// buffer for all of them.
+void appendUtf8ToGbk(std::string_view utf8, Text& out);

@@ -5,10 +5,14 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <cstring>
 #include <map>
+#include <memory>
 
+#include "platform/byte_search.h"
 #include "platform/failures.h"
 #include "platform/native_file.h"
 
@@ -79,6 +83,19 @@ void forgetReadAhead(OpenFile& file) {
 
 bool isLineEnd(unsigned char byte) {
     return byte == 0x0A || byte == 0x00 || byte == 0x1A;
+}
+
+// The first 0x0A, 0x00 or 0x1A byte in [at, end), or end, in one pass.
+const char* nextLineEnd(const char* at, const char* end) {
+    for (std::uint64_t word = 0; end - at >= 8; at += 8) {
+        std::memcpy(&word, at, 8);
+        if (hasZeroByte(word) || hasZeroByte(word ^ everyByte(0x0A)) ||
+            hasZeroByte(word ^ everyByte(0x1A)))
+            break;
+    }
+    while (at < end && !isLineEnd(static_cast<unsigned char>(*at)))
+        ++at;
+    return at;
 }
 
 // Copies [from, from + length) to [to, to + length) in blocks, in the order
@@ -233,6 +250,63 @@ Text readLine(FileNumber number) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return line;
+}
+
+// Only a line that runs on past its block is copied, into `carried`.
+void forEachLine(FileNumber number, const std::function<bool(std::string_view line)>& take) {
+    OpenFile* file = findOpenFile(number);
+    if (file == nullptr)
+        return;
+    // Blocks as large as the file where it is smaller: one read, and no
+    // second one that only finds the end.
+    long long size = nativeSize(file->handle);
+    long long blockSize = size >= 0 && size < kReadAhead ? std::max(size, 1LL) : kReadAhead;
+    auto block = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(blockSize));
+    Text carried;
+    bool carrying = false;
+    long long blockAt = file->position;
+    auto emit = [&](const char* from, const char* to) {
+        std::string_view line(from, static_cast<size_t>(to - from));
+        if (carrying) {
+            auto room = static_cast<size_t>(kMaxLineBytes) - carried.size();
+            carried.append(from, std::min(line.size(), room));
+            line = carried;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        bool more = take(line);
+        carried.clear();
+        carrying = false;
+        return more;
+    };
+    for (;;) {
+        long long got = nativeRead(file->handle, blockAt, block.get(), blockSize);
+        if (got <= 0)
+            break;
+        const char* at = block.get();
+        const char* end = at + got;
+        while (at < end) {
+            const char* stop = nextLineEnd(at, end);
+            if (stop == end) {
+                auto room = static_cast<size_t>(kMaxLineBytes) - carried.size();
+                carried.append(at, std::min(static_cast<size_t>(end - at), room));
+                carrying = true;
+                break;
+            }
+            bool lineFeed = *stop == 0x0A;
+            if ((lineFeed || carrying || stop > at) && !emit(at, stop)) {
+                file->position = blockAt + (stop - block.get()) + (lineFeed ? 1 : 0);
+                return;
+            }
+            at = stop + 1;
+        }
+        blockAt += got;
+        if (got < blockSize || blockAt == size)
+            break;
+    }
+    file->position = blockAt;
+    if (carrying)
+        emit(carried.data() + carried.size(), carried.data() + carried.size());
 }
 
 // The file is grown first by writing, at and past its old end, the bytes that

@@ -3,7 +3,9 @@
 // Failures are results: false, 0, -1, empty.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
+#include <string_view>
 
 #include "platform/text.h"
 
@@ -74,6 +76,13 @@ bool atEndOfFile(FileNumber file, bool textMode = false);
 // renew: what another program writes meanwhile may not be seen.
 inline constexpr long long kMaxLineBytes = 1 << 20;
 Text readLine(FileNumber file);
+// The lines from the file's position to its end, as readLine returns them one
+// after the other, except that a 0x00 or 0x1A byte ends its line like a line
+// feed and is passed over (a line it ends at once is no line). `take` sees
+// each line only during its call and returns false to stop the reading. One
+// block read per 64 KiB and no copy of a line held whole in a block. The
+// position is left where readLine leaves it after the last line taken.
+void forEachLine(FileNumber file, const std::function<bool(std::string_view line)>& take);
 // Both leave the file as it was, and the position where it was, when a write
 // fails part way (unless the disk refuses the repair as well).
 bool insertIntoFile(FileNumber file, const Text& text);

@@ -1,11 +1,14 @@
 #include "weapons/catalogue.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 
 #include "core/display_text.h"
 #include "core/game_files.h"
 #include "core/globals.h"
 #include "core/window_ids.h"
+#include "platform/byte_search.h"
 #include "platform/dialogs.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
@@ -33,32 +36,163 @@ void makeRoomFor(WeaponCatalogue& catalogue, int position) {
     catalogue.category.resize(size);
 }
 
-// One line of the file, already GBK. A line that names a weapon but lacks the
-// later markers still takes a position; its model and category are cleared
-// first, so that a second reading never shows what an earlier one left there.
-void addCatalogueLine(const Text& line) {
+// The first "[" of `text` at or after `from`, npos if none.
+size_t nextBracket(std::string_view text, size_t from) {
+    const char* end = text.data() + text.size();
+    const char* found = findByte(text.data() + std::min(from, text.size()), end, '[');
+    return found == end ? std::string_view::npos : static_cast<size_t>(found - text.data());
+}
+
+// Whether `text` holds `marker` at `at`; the marker's length is known to the
+// compiler, so the comparison is a few loads.
+template <size_t N>
+bool markerAt(std::string_view text, size_t at, const char (&marker)[N]) {
+    return text.size() - at >= N - 1 && std::memcmp(text.data() + at, marker, N - 1) == 0;
+}
+
+// Where a GBK line's "[" start a character, as findText walks the line (a
+// byte of 0x80 or more takes the byte after it along), up to the first
+// "[damage]" after the first "[name]": each marker search of the line is then
+// a look through a few positions instead of a scan of its bytes. A line with
+// more "[" than are kept is searched byte by byte.
+class Brackets {
+  public:
+    explicit Brackets(std::string_view line) : line_(line) {
+        bool named = false;
+        size_t from = 0;
+        for (size_t at = nextBracket(line, 0); at != std::string_view::npos;
+             at = nextBracket(line, at + 1)) {
+            // The high bytes right before `at` pair up from the first of them,
+            // so `at` starts a character when there is an even number of them.
+            size_t high = 0;
+            while (at - high > from && static_cast<unsigned char>(line[at - high - 1]) >= 0x80)
+                ++high;
+            from = at + 1;
+            if (high % 2 != 0)
+                continue;
+            if (count_ == kKept) {
+                walk_ = true;
+                return;
+            }
+            at_[count_++] = at;
+            named = named || markerAt(line, at, "[name]");
+            if (named && markerAt(line, at, "[damage]"))
+                return;
+        }
+    }
+
+    // The first `marker` at or after `from` (a character start); npos if none
+    // before the end of the kept positions.
+    template <size_t N>
+    size_t find(size_t from, const char (&marker)[N]) const {
+        if (walk_)
+            return walkTo(from, marker);
+        for (int i = 0; i < count_; ++i) {
+            if (at_[i] >= from && markerAt(line_, at_[i], marker))
+                return at_[i];
+        }
+        return std::string_view::npos;
+    }
+
+    std::string_view line() const { return line_; }
+
+  private:
+    template <size_t N>
+    size_t walkTo(size_t at, const char (&marker)[N]) const {
+        while (at < line_.size()) {
+            if (static_cast<unsigned char>(line_[at]) >= 0x80) {
+                at += 2;
+            } else if (markerAt(line_, at, marker)) {
+                return at;
+            } else {
+                ++at;
+            }
+        }
+        return std::string_view::npos;
+    }
+
+    static constexpr int kKept = 32;
+    std::string_view line_;
+    size_t at_[kKept];
+    int count_ = 0;
+    bool walk_ = false;
+};
+
+// Whether the (UTF-8) line holds both "[name]" and "[damage]", anywhere.
+bool namesWeapon(std::string_view line) {
+    bool name = false;
+    bool damage = false;
+    for (size_t at = nextBracket(line, 0); at != std::string_view::npos;
+         at = nextBracket(line, at + 1)) {
+        name = name || markerAt(line, at, "[name]");
+        damage = damage || markerAt(line, at, "[damage]");
+        if (name && damage)
+            return true;
+    }
+    return false;
+}
+
+// A part of a line: [begin, end).
+struct Piece {
+    size_t begin = 0;
+    size_t end = 0;
+};
+
+// The first two pieces that splitText gives for the part `text` of a line
+// and `delimiter`; false when it gives fewer (it keeps no empty piece after
+// the last delimiter). Every part searched ends where a marker starts, so a
+// delimiter found before its end lies within it.
+template <size_t N>
+bool firstTwoPieces(const Brackets& marks, Piece text, const char (&delimiter)[N], Piece& first,
+                    Piece& second) {
+    size_t cut = marks.find(text.begin, delimiter);
+    if (cut == std::string_view::npos || cut >= text.end || cut + N - 1 == text.end)
+        return false;
+    size_t rest = cut + N - 1;
+    size_t next = marks.find(rest, delimiter);
+    first = {text.begin, cut};
+    second = {rest, next < text.end ? next : text.end};
+    return true;
+}
+
+// One line of the file, already GBK: what lies between its first "[name]" and
+// the first "[damage]" after it, cut at "[model]", "[p_sub]" and "[cswpn]". A
+// line that names a weapon but lacks the later markers still takes a
+// position; its model and category are cleared first, so that a second
+// reading never shows what an earlier one left there.
+void addCatalogueLine(std::string_view line) {
     if (!line.empty() && line[0] == ';')
         return;
-    TextList names = splitText(textBetween(line, "[name]", "[damage]"), "[model]");
-    if (names.count() < 2)
+    Brackets marks(line);
+    size_t start = marks.find(0, "[name]");
+    if (start == std::string_view::npos)
         return;
+    start += 6;
+    size_t end = marks.find(start, "[damage]");
+    if (end == std::string_view::npos)
+        return;
+    Piece name;
+    Piece rest;
+    if (!firstTwoPieces(marks, {start, end}, "[model]", name, rest))
+        return;
+    auto text = [&](Piece piece) { return line.substr(piece.begin, piece.end - piece.begin); };
     WeaponCatalogue& catalogue = g.catalogue;
     int position = ++catalogue.catalogueCount;
     makeRoomFor(catalogue, position);
-    catalogue.displayName[position] = displayText(names[1]);
-    catalogue.modelName[position] = Text();
+    assignDisplayText(catalogue.displayName[position], text(name));
+    catalogue.modelName[position].clear();
     catalogue.category[position] = kNoCategory;
 
-    TextList models = splitText(names[2], "[p_sub]");
-    if (models.count() < 2)
+    Piece model;
+    if (!firstTwoPieces(marks, rest, "[p_sub]", model, rest))
         return;
     // The model name is a key (inventory file, picture file names), not a
     // caption: it stays as the file has it, whatever the display language.
-    catalogue.modelName[position] = models[1];
-    TextList ids = splitText(models[2], "[cswpn]");
-    if (ids.count() < 2)
+    catalogue.modelName[position].assign(text(model));
+    Piece id;
+    if (!firstTwoPieces(marks, rest, "[cswpn]", model, id))
         return;
-    catalogue.category[position] = categoryOfWeaponId(toInteger(ids[2]));
+    catalogue.category[position] = categoryOfWeaponId(toInteger(Text(text(id))));
 }
 
 // Pages of 15 weapons per category in catalogue order; pageStart of a page is
@@ -90,27 +224,23 @@ void buildPageTables() {
 }
 
 // Feeds a file's lines to an emptied catalogue, up to kMaxWeapons entries.
-// readLine stops on a 0x00 or 0x1A byte without passing it: it is stepped
-// over, so that the byte ends its line like a line feed and the reading goes
-// on after it.
+// The markers are ASCII, and ASCII stays itself in both encodings: a line
+// without them names no weapon, and is not converted for nothing.
 void takeLines(FileNumber file) {
     g.catalogue.catalogueCount = 0;
     bool first = true;
-    while (!atEndOfFile(file) && g.catalogue.catalogueCount < kMaxWeapons) {
-        long long before = filePosition(file);
-        Text line = readLine(file);
-        if (filePosition(file) == before) {
-            seekFile(file, kSeekCurrent, 1);
-            continue;
-        }
+    Text gbk;
+    forEachLine(file, [&](std::string_view line) {
         if (first && line.starts_with(kUtf8Bom))
-            line.erase(0, 3);
+            line.remove_prefix(3);
         first = false;
-        // The markers are ASCII, and ASCII stays itself in both encodings: a
-        // line without them names no weapon, and is not converted for nothing.
-        if (line.find("[name]") != Text::npos && line.find("[damage]") != Text::npos)
-            addCatalogueLine(utf8LineToGbk(line));
-    }
+        if (namesWeapon(line)) {
+            gbk.clear();
+            appendUtf8ToGbk(line, gbk);
+            addCatalogueLine(gbk);
+        }
+        return g.catalogue.catalogueCount < kMaxWeapons;
+    });
 }
 
 }  // namespace
@@ -130,21 +260,6 @@ int categoryOfWeaponId(int weaponId) {
     if (weaponId == kHegrenadeId)
         return kHegrenade;
     return kNoCategory;
-}
-
-Text textBetween(const Text& text, const Text& startMarker, const Text& endMarker) {
-    int start = findText(text, startMarker);
-    if (start < 1)
-        return Text();
-    Text rest = rightText(text, textLength(text) - start - textLength(startMarker) + 1);
-    int end = findText(rest, endMarker);
-    if (end < 1)
-        return Text();
-    return leftText(rest, end - 1);
-}
-
-Text utf8LineToGbk(const Text& line) {
-    return bytesToText(utf8ToGbk(line));
 }
 
 // Opened for reading alone, with nothing denied to others: a catalogue that

@@ -27,13 +27,6 @@ Text catalogueFilePath();
 // the id modulo 32, as the game's bit masks do.
 int categoryOfWeaponId(int weaponId);
 
-// Everything between the first start marker and the first end marker after
-// it; empty when either is missing. Steps over double-byte characters.
-Text textBetween(const Text& text, const Text& startMarker, const Text& endMarker);
-
-// A catalogue line's UTF-8 bytes as GBK text.
-Text utf8LineToGbk(const Text& line);
-
 // Reads the catalogue at `path` into g.catalogue and rebuilds g.pages. False,
 // with the tables untouched, when the file cannot be opened for reading.
 bool loadCatalogueFile(const Text& path);

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <iconv.h>
 
-#include "platform/encoding.h"
 #include "platform/utf8_runs.h"
 
 namespace {
@@ -19,6 +18,8 @@ std::size_t utf8Length(unsigned char lead) {
         return 2;
     return 1;
 }
+
+}  // namespace
 
 std::string wellFormedUtf8ToGbk(const std::string& utf8) {
     std::string out;
@@ -53,10 +54,4 @@ std::string wellFormedUtf8ToGbk(const std::string& utf8) {
     }
     iconv_close(converter);
     return out;
-}
-
-}  // namespace
-
-Text utf8ToGbk(const Text& utf8) {
-    return convertUtf8Runs(utf8, wellFormedUtf8ToGbk);
 }

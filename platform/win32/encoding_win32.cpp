@@ -5,18 +5,9 @@
 // writes "?"; neither difference arises for Chinese or ASCII text.)
 #include <windows.h>
 
-#include "platform/encoding.h"
 #include "platform/utf8_runs.h"
 #include "platform/win32/wide.h"
 
-namespace {
-
 std::string wellFormedUtf8ToGbk(const std::string& utf8) {
     return fromWide(toWide(utf8, CP_UTF8), 936, WC_COMPOSITECHECK);
-}
-
-}  // namespace
-
-Text utf8ToGbk(const Text& utf8) {
-    return convertUtf8Runs(utf8, wellFormedUtf8ToGbk);
 }

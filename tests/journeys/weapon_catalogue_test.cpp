@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ranges>
+#include <string_view>
+#include <vector>
 
 #include "core/globals.h"
 #include "platform/encoding.h"
@@ -104,6 +107,73 @@ TEST_F(CatalogueFile, LinesBecomeWeaponsOnlyWithTheirMarkersInOrder) {
     EXPECT_EQ(g.catalogue.displayName[7], convertEncoding("沙漠之鹰", kGbkToBig5));
     EXPECT_NE(g.catalogue.displayName[7], "沙漠之鹰");
     EXPECT_EQ(g.catalogue.modelName[7], "鹰");
+}
+
+// The catalogue as the simplest reading of the file gives it: each line by
+// readLine, converted whole, cut with findText and splitText.
+std::vector<Weapon> readLineByLine(const std::string& path) {
+    std::vector<Weapon> weapons;
+    FileNumber file = openFile(path, kOpenRead);
+    bool first = true;
+    while (!atEndOfFile(file) && weapons.size() < static_cast<size_t>(kMaxWeapons)) {
+        long long before = filePosition(file);
+        Text line = readLine(file);
+        if (filePosition(file) == before) {
+            seekFile(file, kSeekCurrent, 1);
+            continue;
+        }
+        if (first && line.starts_with("\xEF\xBB\xBF"))
+            line.erase(0, 3);
+        first = false;
+        if (line.find("[name]") == Text::npos || line.find("[damage]") == Text::npos)
+            continue;
+        line = utf8ToGbk(line);
+        int start = findText(line, "[name]");
+        if (line[0] == ';' || start < 1)
+            continue;
+        Text rest = line.substr(static_cast<size_t>(start) + 5);
+        int end = findText(rest, "[damage]");
+        TextList names = splitText(end < 1 ? Text() : rest.substr(0, end - 1), "[model]");
+        if (names.count() < 2)
+            continue;
+        Weapon weapon{names[1], "", kNoCategory};
+        TextList models = splitText(names[2], "[p_sub]");
+        if (models.count() >= 2) {
+            weapon.model = models[1];
+            TextList ids = splitText(models[2], "[cswpn]");
+            if (ids.count() >= 2)
+                weapon.category = categoryOfWeaponId(toInteger(ids[2]));
+        }
+        weapons.push_back(weapon);
+    }
+    closeFile(file);
+    return weapons;
+}
+
+// Lines put together from markers, Chinese, a full-width 1, the euro sign
+// (one byte in GBK), stray and broken bytes and line ends read the same as
+// by the simplest reading.
+TEST_F(CatalogueFile, AnyLinesReadAsLineByLine) {
+    using namespace std::string_view_literals;
+    std::vector<std::string> pieces;
+    for (auto piece : std::views::split(
+             "[name]|[model]|[p_sub]|[cswpn]|[damage]|[|name]|2|8|-| |;|\xEF\xBB\xBF|"
+             "\xE4\xB8\xAD|\xEF\xBC\x91|\xE2\x82\xAC|\xFF|\xE4\xB8|e\xCC\x81|\r\n|\n|\0|\x1A|\r"sv,
+             '|'))
+        pieces.emplace_back(piece.begin(), piece.end());
+    const auto kPieces = static_cast<unsigned>(pieces.size());
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::string file;
+        unsigned state = seed;
+        for (int i = 0; i < 60; ++i) {
+            state = state * 1103515245u + 12345u;
+            unsigned pick = (state >> 16) % (2 * kPieces);
+            // Half the picks are one of the five markers, so that many lines hold weapons.
+            file += pick < kPieces ? pieces[pick] : pieces[pick % 5];
+        }
+        ASSERT_TRUE(read(file));
+        ASSERT_EQ(weapons(), readLineByLine(path())) << seed;
+    }
 }
 
 // The id masks against the game's weapon numbers, for every id a mask can

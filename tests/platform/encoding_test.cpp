@@ -243,3 +243,53 @@ TEST(Utf8ToGbkSystem, BrokenAndSupplementaryInput) {
 }  // namespace
 
 #endif
+
+#ifndef _WIN32
+
+#include <iconv.h>
+
+namespace {
+
+// glibc's conversion, as the offscreen build makes it: "?" for a character
+// that CP936 lacks.
+std::string systemUtf8ToGbk(const std::string& utf8) {
+    iconv_t converter = iconv_open("CP936", "UTF-8");
+    char out[16];
+    char* in = const_cast<char*>(utf8.data());
+    char* to = out;
+    size_t inLeft = utf8.size();
+    size_t outLeft = sizeof out;
+    size_t result = iconv(converter, &in, &inLeft, &to, &outLeft);
+    iconv_close(converter);
+    return result == static_cast<size_t>(-1) ? "?" : std::string(out, to);
+}
+
+}  // namespace
+
+#endif
+
+namespace {
+
+// Every character up to U+FFFF converts as the system converts it alone: the
+// first time, when the reader learns it, and again from what it learnt.
+TEST(Utf8ToGbkSystem, EveryCharacterConvertsAsTheSystemConvertsIt) {
+    for (unsigned code = 1; code <= 0xFFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF)
+            continue;
+        std::string utf8;
+        if (code < 0x80) {
+            utf8 = std::string(1, static_cast<char>(code));
+        } else if (code < 0x800) {
+            utf8 = {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
+        } else {
+            utf8 = {static_cast<char>(0xE0 | code >> 12),
+                    static_cast<char>(0x80 | (code >> 6 & 0x3F)),
+                    static_cast<char>(0x80 | (code & 0x3F))};
+        }
+        const std::string expected = systemUtf8ToGbk(utf8);
+        ASSERT_EQ(utf8ToGbk(utf8), expected) << std::hex << code;
+        ASSERT_EQ(utf8ToGbk(utf8), expected) << std::hex << code;
+    }
+}
+
+}  // namespace

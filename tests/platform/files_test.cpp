@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,57 @@ TEST(FilesTest, ReadLineEndsAtLineFeedZeroAndCtrlZ) {
     EXPECT_EQ(readLine(file), "y");
     EXPECT_TRUE(atEndOfFile(file));
     closeFile(file);
+}
+
+// forEachLine gives the lines that readLine gives one after the other, a
+// line end of 0x00 or 0x1A passed over, on files of short and long lines
+// (across blocks, past the line limit), and stops where it is told to.
+TEST(FilesTest, ForEachLineGivesTheLinesOfReadLine) {
+    TempFolder folder;
+    const std::string pieces[] = {"a",    "\r\n", "\n", std::string(1, '\0'),
+                                  "\x1A", "\x81", "中", "\r"};
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::string file;
+        unsigned state = seed;
+        for (int i = 0; i < 300; ++i) {
+            state = state * 1103515245u + 12345u;
+            unsigned pick = state >> 16;
+            file += pick % 50 == 0 ? std::string(pick % 3 * 40000, 'L') : pieces[pick % 8];
+        }
+        if (seed == 40)
+            file += std::string(static_cast<size_t>(kMaxLineBytes) + 70000, 'H') + "\r\nend";
+        folder.write("lines.txt", file);
+        std::vector<std::string> expected;
+        std::vector<long long> after;
+        FileNumber file1 = openFile("lines.txt", kOpenRead);
+        while (!atEndOfFile(file1)) {
+            long long before = filePosition(file1);
+            std::string line = readLine(file1);
+            if (filePosition(file1) == before) {
+                seekFile(file1, kSeekCurrent, 1);
+                continue;
+            }
+            expected.push_back(line);
+            after.push_back(filePosition(file1));
+        }
+        closeFile(file1);
+        for (size_t stop : {expected.size(), expected.size() / 2}) {
+            if (stop == 0)
+                continue;
+            std::vector<std::string> lines;
+            FileNumber file2 = openFile("lines.txt", kOpenRead);
+            forEachLine(file2, [&](std::string_view line) {
+                lines.emplace_back(line);
+                return lines.size() < stop;
+            });
+            ASSERT_EQ(lines, std::vector<std::string>(expected.begin(), expected.begin() + stop))
+                << seed;
+            if (stop < expected.size()) {
+                EXPECT_EQ(filePosition(file2), after[stop - 1]) << seed;
+            }
+            closeFile(file2);
+        }
+    }
 }
 
 // Lines are read from blocks of 64 KiB read ahead.
