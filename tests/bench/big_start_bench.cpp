@@ -22,6 +22,7 @@
 
 namespace {
 
+using bench::median;
 using bench::nowMilliseconds;
 
 // Milliseconds from CreateProcess to the window `title` of the new process
@@ -59,12 +60,6 @@ double timeStart(const std::wstring& exe, const std::wstring& folder, const wcha
     }
     CloseHandle(info.hProcess);
     return window != nullptr ? elapsed : -1;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
-// What the start-up benches share: a millisecond clock and the search for the
-// window a started process shows.
+// What the start-up benches share: a millisecond clock, the search for the
+// window a started process shows, and the median of their timings.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cwchar>
+#include <vector>
 
 namespace bench {
 
@@ -44,6 +47,13 @@ inline HWND visibleWindowOf(DWORD pid, const wchar_t* title) {
     WantedWindow wanted{pid, title, nullptr};
     EnumWindows(matchWantedWindow, reinterpret_cast<LPARAM>(&wanted));
     return wanted.window;
+}
+
+// The middle value, or the mean of the two middle ones.
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace bench

@@ -22,6 +22,7 @@
 
 namespace {
 
+using bench::median;
 using bench::nowMilliseconds;
 
 constexpr DWORD kWaitMs = 20000;
@@ -109,12 +110,6 @@ bool timeStart(Program& program, bool record) {
         program.workingSet.push_back(static_cast<double>(memory.WorkingSetSize) / 1048576.0);
     }
     return true;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace
