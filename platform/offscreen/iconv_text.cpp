@@ -4,6 +4,12 @@
 #include <iconv.h>
 
 std::string iconvText(const std::string& text, const char* from, const char* to) {
+    // Both ends keep ASCII as it is: most paths and texts need no converter.
+    bool ascii = true;
+    for (char c : text)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        return text;
     iconv_t converter = iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1))
         return text;

@@ -1,4 +1,5 @@
-// Code-page conversion on Linux through the C library's iconv. Bytes that do
+// Code-page conversion on Linux through the C library's iconv, between
+// encodings that keep ASCII as it is (GBK, CP936, UTF-8). Bytes that do
 // not convert become "?".
 #pragma once
 

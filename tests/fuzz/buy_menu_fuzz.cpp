@@ -1,6 +1,7 @@
 // The buy-menu scan and the rewrite of one pack on any MainBuyMenu.res. The
 // rewritten file has the same lines but the pack's image and command lines,
-// which read back as written, and scanned again it finds every marker at the
+// which read back as written (a marker that ends the file gets its line after
+// it), and scanned again it finds every marker at the
 // same line as before.
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +41,12 @@ struct Lines {
                 body.pop_back();
             text.push_back(body);
         }
-        starts.push_back(start);  // a position at the very end
-        text.push_back("");
+        // The position at the very end is a line of its own after a line
+        // end: a marker that ends the file has its line written there.
+        if (content.empty() || isLineEnd(content, content.size() - 1)) {
+            starts.push_back(start);
+            text.push_back("");
+        }
     }
 
     long long lineOf(long long position) const {

@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -50,8 +51,11 @@ const std::string& gameFolder() {
 
 void writeGameFile(const std::string& relative, const std::string& bytes) {
     std::filesystem::path path = std::filesystem::path(gameFolder()) / relative;
-    std::filesystem::create_directories(path.parent_path());
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 && errno == ENOENT) {
+        std::filesystem::create_directories(path.parent_path());
+        fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     check(fd >= 0);
     check(write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()));
     close(fd);
@@ -64,8 +68,13 @@ std::string readGameFile(const std::string& relative) {
 
 void emptyGameFolder(const std::string& relative) {
     std::filesystem::path path = std::filesystem::path(gameFolder()) / relative;
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
+    if (!std::filesystem::is_directory(path)) {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+        return;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        std::filesystem::remove_all(entry.path());
 }
 
 std::vector<std::string> gameFolderNames(const std::string& relative) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "core/globals.h"
@@ -25,11 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::emptyGameFolder(kConfigs);
     fuzz::forgetRecords();
     bool active = false;
+    std::set<std::string> made;
     for (size_t i = 0; i < size && i < 16; ++i) {
         const uint8_t byte = data[i];
         const std::string name = std::string(kStates[byte >> 3 & 3]) + kTags[byte & 7] + ".ini";
         const std::string relative = std::string(kConfigs) + "/" + name;
-        if (std::filesystem::exists(fuzz::gameFolder() + "/" + relative))
+        if (!made.insert(name).second)
             continue;
         if (byte & 0x80) {
             std::filesystem::create_directories(fuzz::gameFolder() + "/" + relative);

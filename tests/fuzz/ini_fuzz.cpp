@@ -1,5 +1,6 @@
 // The INI format on any file: lookups stay within the value limit, and an
 // edit reads back as written while every other item reads as before.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -19,8 +20,20 @@ const char* const kValues[] = {"", "1", " v ", "\"q\"", "x=y", "\xD6\xD0"};
 constexpr size_t kNameCount = sizeof kNames / sizeof kNames[0];
 constexpr size_t kValueCount = sizeof kValues / sizeof kValues[0];
 
-bool sameName(const Text& a, const Text& b) {
-    return iniLookup("[" + a + "]\r\nx=1\r\n", b, "x").has_value();
+// Whether the format takes two of the names above for the same, worked out
+// once through a lookup.
+bool sameName(size_t a, size_t b) {
+    static const auto table = [] {
+        std::array<std::array<bool, kNameCount>, kNameCount> same{};
+        for (size_t i = 0; i < kNameCount; ++i) {
+            for (size_t j = 0; j < kNameCount; ++j) {
+                same[i][j] =
+                    iniLookup("[" + Text(kNames[i]) + "]\r\nx=1\r\n", kNames[j], "x").has_value();
+            }
+        }
+        return same;
+    }();
+    return table[a][b];
 }
 
 }  // namespace
@@ -30,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     // The first four bytes choose the edit; the rest is the file.
     const int kind = data[0] % 3;  // 0 set, 1 delete the key, 2 delete the section
-    const Text section = kNames[data[1] % kNameCount];
-    const Text key = kNames[data[2] % kNameCount];
+    const size_t sectionName = data[1] % kNameCount;
+    const size_t keyName = data[2] % kNameCount;
+    const Text section = kNames[sectionName];
+    const Text key = kNames[keyName];
     const Text value = kValues[data[3] % kValueCount];
     const Bytes file(reinterpret_cast<const char*>(data) + 4, size - 4);
 
@@ -43,17 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(iniLookup(*edited, section, key) == iniLookup("[t]\r\nx=" + value, "t", "x"));
         check(iniWithItem(*edited, section, key, value) == edited);
     }
-    for (const char* otherSection : kNames) {
-        const bool inSection = sameName(otherSection, section);
-        for (const char* otherKey : kNames) {
-            const std::optional<Text> before = iniLookup(file, otherSection, otherKey);
+    for (size_t otherSection = 0; otherSection < kNameCount; ++otherSection) {
+        const bool inSection = sameName(otherSection, sectionName);
+        for (size_t otherKey = 0; otherKey < kNameCount; ++otherKey) {
+            const std::optional<Text> before =
+                iniLookup(file, kNames[otherSection], kNames[otherKey]);
             if (before) {
                 check(before->size() <= static_cast<size_t>(kIniValueLimit));
                 check(before->find('\0') == Text::npos);
             }
-            if (inSection && (kind == 2 || sameName(otherKey, key)))
+            if (inSection && (kind == 2 || sameName(otherKey, keyName)))
                 continue;
-            check(iniLookup(*edited, otherSection, otherKey) == before);
+            check(iniLookup(*edited, kNames[otherSection], kNames[otherKey]) == before);
         }
     }
     return 0;
