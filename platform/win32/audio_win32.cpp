@@ -1,26 +1,35 @@
-// Background music through MCI, short sounds through PlaySound
+// Background music through the system's MP3 codec and waveOut, with MCI as
+// the fallback for what the codec cannot take; short sounds through PlaySound
+// https://learn.microsoft.com/windows/win32/multimedia/waveform-audio
 // https://learn.microsoft.com/windows/win32/multimedia/mci-command-strings
 // https://learn.microsoft.com/previous-versions/dd743680(v=vs.85)
 //
-// The music plays on a thread of its own, which owns every MCI call: opening an
-// MP3 loads the system's media framework (hundreds of milliseconds on some
-// systems, with comctl32 and the video DLLs), and the first window must not
-// wait for it. playMp3 and stopPlayback post their commands to the thread's
-// message-only window, in the order they were made; MCI reports the end of
-// each file with MM_MCINOTIFY to the same window, which starts the next file
-// or the next pass. Only that thread touches the music's state, so nothing
-// needs a lock. The thread starts with the first music that has a file to
-// play: without one the program never loads MCI.
+// The music plays on a thread of its own, which owns every codec, waveOut and
+// MCI call. playMp3 and stopPlayback post their commands to the thread's
+// message-only window, in the order they were made; waveOut hands each played
+// buffer back with MM_WOM_DONE and MCI reports the end of a file with
+// MM_MCINOTIFY to the same window, which decodes the next piece, starts the
+// next file or the next pass. Only that thread touches the music's state, so
+// nothing needs a lock. The thread starts with the first music that has a
+// file to play: without one the program never loads a codec.
+//
+// MCI's MP3 device is DirectShow's: opening it loads the media framework
+// (quartz and its filters, tens of megabytes and hundreds of milliseconds on
+// some systems). The MP3 codec and waveOut are a small DLL and the sound
+// driver the program uses anyway, so MCI is only asked when the codec cannot
+// decode a file (another format under an .mp3 name).
 #include "platform/audio.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/assets.h"
 #include "platform/win32/music_queue.h"
+#include "platform/win32/wave_music.h"
 #include "platform/win32/wide.h"
 
 namespace {
@@ -36,8 +45,9 @@ struct PlayCommand {
 
 struct Music {
     MusicQueue queue;
-    bool open = false;
-    HWND window = nullptr;  // the thread's own, for MCI's notifications
+    bool open = false;                // the MCI device
+    std::unique_ptr<WaveMusic> wave;  // or the file playing through waveOut
+    HWND window = nullptr;            // the thread's own, for the notifications
 };
 
 // Never destroyed: the music thread may still be handling a notification
@@ -53,6 +63,7 @@ bool mci(const std::wstring& command, HWND callback = nullptr) {
 
 void closeDevice() {
     Music& m = music();
+    m.wave.reset();
     if (m.open) {
         mci(std::wstring(L"close ") + kAlias);
         m.open = false;
@@ -79,6 +90,16 @@ LRESULT CALLBACK notifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (message == kStopCommand) {
         stopMusic();
+        return 0;
+    }
+    if (message == MM_WOM_DONE) {
+        Music& m = music();
+        if (m.wave && !m.wave->bufferDone(reinterpret_cast<HWAVEOUT>(wParam),
+                                          reinterpret_cast<const WAVEHDR*>(lParam))) {
+            closeDevice();
+            m.queue.next(true);
+            playCurrent();
+        }
         return 0;
     }
     if (message == MM_MCINOTIFY) {
@@ -141,6 +162,16 @@ bool musicStarted = false;
 
 bool startFile(const std::wstring& path) {
     Music& m = music();
+    auto wave = std::make_unique<WaveMusic>();
+    switch (wave->start(path, m.window)) {
+        case WaveMusic::Start::kPlaying:
+            m.wave = std::move(wave);
+            return true;
+        case WaveMusic::Start::kNoSound:
+            return false;
+        case WaveMusic::Start::kNotDecodable:
+            break;
+    }
     // mpegvideo is the DirectShow device: it plays MP3 as well as WAV.
     std::wstring open = L"open \"" + path + L"\" type mpegvideo alias " + kAlias;
     if (!mci(open))

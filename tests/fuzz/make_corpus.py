@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the fuzz targets' seed corpora (corpus/<target>/) from a demo game folder
 that tools/make_demo_game.py writes. Run again when the demo's files change; the
-regression inputs (files named crash-*) are kept.
+regression inputs (files named crash-* or case-*) are kept.
 
     tests/fuzz/make_corpus.py"""
 
@@ -95,6 +95,11 @@ def main():
             with open(out, "rb") as f:
                 seed("picture_fuzz", name, f.read())
 
+        # The music's start, as it is and after an ID3v2 tag.
+        music = read("mywpnbg.mp3")[:3000]
+        seed("mp3_fuzz", "mywpnbg.mp3", music)
+        seed("mp3_fuzz", "mywpnbg-tagged.mp3", b"ID3\x03\x00\x00\x00\x00\x00\x14" + bytes(20) + music)
+
     skins = os.path.join(root, "assets", "skins")
     for name in sorted(os.listdir(skins)):
         with open(os.path.join(skins, name), "rb") as f:
@@ -104,7 +109,7 @@ def main():
         folder = os.path.join(corpus, target)
         os.makedirs(folder, exist_ok=True)
         for old in os.listdir(folder):
-            if not old.startswith("crash-"):
+            if not old.startswith(("crash-", "case-")):
                 os.remove(os.path.join(folder, old))
         for name, data in files.items():
             with open(os.path.join(folder, name), "wb") as f:
