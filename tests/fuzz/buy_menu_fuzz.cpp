@@ -3,6 +3,7 @@
 // which read back as written (a marker that ends the file gets its line after
 // it), and scanned again it finds every marker at the
 // same line as before.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -50,11 +51,8 @@ struct Lines {
     }
 
     long long lineOf(long long position) const {
-        for (size_t n = 0; n < starts.size(); ++n) {
-            if (starts[n] == position)
-                return static_cast<long long>(n);
-        }
-        return -1;
+        auto found = std::lower_bound(starts.begin(), starts.end(), position);
+        return found != starts.end() && *found == position ? found - starts.begin() : -1;
     }
 };
 
