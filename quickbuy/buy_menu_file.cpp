@@ -97,7 +97,12 @@ BuyMenuScan scanBuyMenuText(const Bytes& content) {
             continue;
         PackLines& pack = scan.packs[marker->pack - 1];
         if (marker->image > 0) {
-            pack.imageLines[marker->image - 1] = position;
+            // The image line is written over; when the line after the marker
+            // is a marker itself (a hand-edited file), writing there would
+            // lose that marker, so this image has no line.
+            LineSpan next = lineAt(content, position);
+            const bool nextIsMarker = next.ended && markerOf(lineText(content, next));
+            pack.imageLines[marker->image - 1] = nextIsMarker ? 0 : position;
             continue;
         }
         pack.commandLine = position;

@@ -22,6 +22,15 @@ TEST(BuyMenuFile, OnlyWholeLinesWithALineAfterThemAreMarkers) {
     // The line after a command marker is its command line, whatever it holds.
     BuyMenuScan scan = scanBuyMenuText("//WeaponPack3_command\n//WeaponPack3_img1\nB\n");
     EXPECT_EQ(scan.packs[2].imageLines[0], 0);
+    // An image marker right before another marker has no line: the image
+    // written there would take the other marker's place.
+    const Bytes adjacent = "//WeaponPack1_img2\n//WeaponPack2_command\n" + command;
+    scan = scanBuyMenuText(adjacent);
+    EXPECT_EQ(scan.packs[0].imageLines[1], 0);
+    EXPECT_EQ(scan.packs[1].commandLine, 41);
+    TextList slots(kPackSlots);
+    slots[2] = "usp";
+    EXPECT_EQ(buyMenuWithPack(adjacent, 1, slots), adjacent);
 }
 
 TEST(BuyMenuFile, ZeroAndEndOfTextBytesEndLinesAndTheScanGoesOn) {
