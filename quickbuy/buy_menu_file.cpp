@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/files.h"
@@ -19,17 +20,22 @@ struct Marker {
     int image = 0;
 };
 
-std::optional<Marker> markerOf(const Text& line) {
-    if (!line.starts_with(kMarkerPrefix))
+// The whole line is "//WeaponPack" and a pack digit, then "_command" or
+// "_img" and an image digit.
+std::optional<Marker> markerOf(std::string_view line) {
+    const std::string_view prefix = kMarkerPrefix;
+    if (line.size() <= prefix.size() || line.substr(0, prefix.size()) != prefix)
         return std::nullopt;
-    for (int pack = 1; pack <= kPacks; ++pack) {
-        Text packMarker = kMarkerPrefix + toText(pack);
-        if (line == packMarker + "_command")
-            return Marker{pack, 0};
-        for (int image = 1; image <= kPackImages; ++image) {
-            if (line == packMarker + "_img" + toText(image))
-                return Marker{pack, image};
-        }
+    const int pack = line[prefix.size()] - '0';
+    if (pack < 1 || pack > kPacks)
+        return std::nullopt;
+    const std::string_view rest = line.substr(prefix.size() + 1);
+    if (rest == "_command")
+        return Marker{pack, 0};
+    if (rest.size() == 5 && rest.substr(0, 4) == "_img") {
+        const int image = rest[4] - '0';
+        if (image >= 1 && image <= kPackImages)
+            return Marker{pack, image};
     }
     return std::nullopt;
 }
@@ -63,8 +69,9 @@ LineSpan lineAt(const Bytes& content, long long start) {
     return line;
 }
 
-Text lineText(const Bytes& content, const LineSpan& line) {
-    return content.substr(static_cast<size_t>(line.start), static_cast<size_t>(line.length));
+std::string_view lineText(const Bytes& content, const LineSpan& line) {
+    return std::string_view(content).substr(static_cast<size_t>(line.start),
+                                            static_cast<size_t>(line.length));
 }
 
 Text slotOf(const TextList& slots, int slot) {
@@ -107,7 +114,7 @@ BuyMenuScan scanBuyMenuText(const Bytes& content) {
         }
         pack.commandLine = position;
         LineSpan command = lineAt(content, position);
-        pack.commandList = commandListOf(lineText(content, command));
+        pack.commandList = commandListOf(Text(lineText(content, command)));
         position = command.next;
     }
     return scan;

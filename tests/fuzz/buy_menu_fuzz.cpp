@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -25,28 +26,31 @@ bool isLineEnd(const std::string& text, size_t i) {
     return text[i] == '\n' || text[i] == '\0' || text[i] == '\x1A';
 }
 
-// The line of each line start that a scan gave, or -1 when it is none.
+// The lines of a content (views into it) and where each starts, to find the
+// line of each line start that a scan gave.
 struct Lines {
-    std::vector<std::string> text;  // without the line end and a carriage return before it
+    std::vector<std::string_view> text;  // without the line end and a carriage return before it
     std::vector<long long> starts;
 
     explicit Lines(const Bytes& content) {
-        long long start = 0;
-        for (const std::string& line : fuzz::linesOf(content, isLineEnd)) {
-            starts.push_back(start);
-            start += static_cast<long long>(line.size());
-            std::string body = line;
-            if (!body.empty() && isLineEnd(body, body.size() - 1))
-                body.pop_back();
+        const std::string_view all = content;
+        size_t start = 0;
+        while (start < all.size()) {
+            size_t end = start;
+            while (end < all.size() && !isLineEnd(content, end))
+                ++end;
+            std::string_view body = all.substr(start, end - start);
             if (!body.empty() && body.back() == '\r')
-                body.pop_back();
+                body.remove_suffix(1);
+            starts.push_back(static_cast<long long>(start));
             text.push_back(body);
+            start = end < all.size() ? end + 1 : end;
         }
         // The position at the very end is a line of its own after a line
         // end: a marker that ends the file has its line written there.
         if (content.empty() || isLineEnd(content, content.size() - 1)) {
-            starts.push_back(start);
-            text.push_back("");
+            starts.push_back(static_cast<long long>(start));
+            text.push_back(std::string_view());
         }
     }
 
