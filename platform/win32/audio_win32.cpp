@@ -72,6 +72,13 @@ void closeDevice() {
 
 void playCurrent();
 
+// The file playing has come to its natural end: on to the next.
+void fileEnded() {
+    closeDevice();
+    music().queue.next(true);
+    playCurrent();
+}
+
 void stopMusic() {
     music().queue.clear();
     closeDevice();
@@ -96,9 +103,7 @@ LRESULT CALLBACK notifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         Music& m = music();
         if (m.wave && !m.wave->bufferDone(reinterpret_cast<HWAVEOUT>(wParam),
                                           reinterpret_cast<const WAVEHDR*>(lParam))) {
-            closeDevice();
-            m.queue.next(true);
-            playCurrent();
+            fileEnded();
         }
         return 0;
     }
@@ -108,9 +113,7 @@ LRESULT CALLBACK notifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // "aborted" and "superseded" come from our own stop and close.
         if (wParam == MCI_NOTIFY_SUCCESSFUL && m.open &&
             static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(kAlias)) {
-            closeDevice();
-            m.queue.next(true);
-            playCurrent();
+            fileEnded();
         }
         return 0;
     }
