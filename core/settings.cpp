@@ -1,14 +1,12 @@
 #include "core/settings.h"
 
 #include "platform/encoding.h"
+#include "platform/files.h"
 #include "platform/ini.h"
+#include "platform/ini_format.h"
 
 namespace {
 constexpr const char* kChoicesSection = "Map";
-
-int readChoice(const char* key) {
-    return toInteger(readIniItem(kChoicesFile, kChoicesSection, key));
-}
 }  // namespace
 
 int readLanguageSelector() {
@@ -17,6 +15,11 @@ int readLanguageSelector() {
 }
 
 SavedChoices readSavedChoices() {
+    // One read for the four items: a missing file or key reads as 0.
+    const Bytes file = readWholeFile(kChoicesFile);
+    auto readChoice = [&file](const char* key) {
+        return toInteger(iniLookup(file, kChoicesSection, key).value_or(Text()));
+    };
     SavedChoices choices;
     choices.lastChoice = readChoice("lastchoice");
     choices.controlBot = readChoice("controlbot") == 1;

@@ -41,8 +41,7 @@ Text botConfigFile() {
     return amxConfigFile("znk_launcher.cfg");
 }
 
-void restoreMapChoice() {
-    SavedChoices saved = readSavedChoices();
+void restoreMapChoice(const SavedChoices& saved) {
     selectWithinList(mainControl(MainWindow::组合框1), saved.lastChoice);
     refreshMapPreview();
     setProperty(mainControl(MainWindow::选择框1), kCheckBoxTicked, saved.controlBot ? 1 : 0);
@@ -56,8 +55,7 @@ void fillDifficultyList() {
     }
 }
 
-void restoreBotChoices() {
-    SavedChoices saved = readSavedChoices();
+void restoreBotChoices(const SavedChoices& saved) {
     // Past the end selects the hardest level; a stored index below -1 leaves
     // the list without a selection, and the bot file then says so (-1).
     ControlRef list = mainControl(MainWindow::组合框2);

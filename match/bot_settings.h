@@ -3,6 +3,7 @@
 // configuration file that the modification's plugins read.
 #pragma once
 
+#include "core/settings.h"
 #include "platform/text.h"
 
 // znk_launcher.cfg in the AMX Mod X configuration folder.
@@ -10,10 +11,10 @@ Text botConfigFile();
 
 // Start-up steps, in this order among the others: the saved map choice and
 // bot-control box (after the map list is loaded), the four difficulty levels,
-// then the saved difficulty and bot count.
-void restoreMapChoice();
+// then the saved difficulty and bot count. Save.ini is read once for both.
+void restoreMapChoice(const SavedChoices& saved);
 void fillDifficultyList();
-void restoreBotChoices();
+void restoreBotChoices(const SavedChoices& saved);
 
 // The bot-count box: keeps its number within 0 to 31.
 void onBotCountChanged();

@@ -38,9 +38,10 @@ void onMainWindowCreated() {
     setUpSkin();
     detectCurrentMode();
     loadMapCatalogue();
-    restoreMapChoice();
+    const SavedChoices saved = readSavedChoices();
+    restoreMapChoice(saved);
     fillDifficultyList();
     setProperty(ControlRef{MainWindow::kId, MainWindow::按钮1}, kButtonCaption,
                 displayText("手臂管理(NEW)"));
-    restoreBotChoices();
+    restoreBotChoices(saved);
 }

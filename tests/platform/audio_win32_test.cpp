@@ -14,6 +14,7 @@
 #include "platform/audio.h"
 #include "platform/win32/music_queue.h"
 #include "platform/win32/wave_music.h"
+#include "support/mp3_maker.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -32,19 +33,6 @@ std::vector<std::wstring> drain(MusicQueue& queue, size_t limit,
         queue.next(ok);
     }
     return played;
-}
-
-// `seconds` of MPEG-1 frames at 44.1 kHz that decode to silence.
-std::string silentMp3(double seconds) {
-    std::string frame(417, '\0');
-    frame[0] = '\xFF';
-    frame[1] = '\xFB';
-    frame[2] = '\x90';
-    frame[3] = '\xC4';
-    std::string bytes;
-    for (int n = 0; n < seconds * 44100 / 1152; ++n)
-        bytes += frame;
-    return bytes;
 }
 
 }  // namespace

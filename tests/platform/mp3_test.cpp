@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/mp3_format.h"
+#include "support/mp3_maker.h"
 #include "support/temp_folder.h"
 
 #ifdef _WIN32
@@ -13,25 +14,6 @@
 #endif
 
 namespace {
-
-// A frame whose side information asks for no coefficients (every decoder
-// plays it as silence): `b1` holds the version and layer bits, `b2` the
-// bitrate, rate and padding bits; mono.
-std::string silentFrame(unsigned char b1, unsigned char b2, size_t length) {
-    std::string frame(length, '\0');
-    frame[0] = '\xFF';
-    frame[1] = static_cast<char>(b1);
-    frame[2] = static_cast<char>(b2);
-    frame[3] = '\xC4';
-    return frame;
-}
-
-std::string repeated(const std::string& frame, int count) {
-    std::string bytes;
-    for (int n = 0; n < count; ++n)
-        bytes += frame;
-    return bytes;
-}
 
 const unsigned char* bytesOf(const std::string& text) {
     return reinterpret_cast<const unsigned char*>(text.data());
